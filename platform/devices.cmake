@@ -1,0 +1,1 @@
+# Sources added by the device services.
