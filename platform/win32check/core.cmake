@@ -1,1 +1,1 @@
-# Win32 sources of the core services.
+# Win32 sources of the core services: list(APPEND SOLVANE_WIN32_SOURCES ...).

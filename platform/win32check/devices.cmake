@@ -1,1 +1,1 @@
-# Win32 sources of the device services.
+# Win32 sources of the device services: list(APPEND SOLVANE_WIN32_SOURCES ...).
