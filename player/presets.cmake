@@ -1,0 +1,1 @@
+# The preset file library.

@@ -1,0 +1,1 @@
+# The windows library and the solvane program.
