@@ -26,23 +26,49 @@ using CloseRadioFn = std::int32_t(SOLVANE_STDCALL*)();
 using GetRadioModuleFn = std::int32_t(SOLVANE_STDCALL*)();
 }
 
-// Addresses of the module's entry points, null where the module lacks one.
+// One entry point of the module. Calling one the module lacks does nothing
+// and answers 0, so a module without some entry point can never be called
+// through a null address.
+template <typename Fn>
+class EntryPoint {
+public:
+    EntryPoint() = default;
+    EntryPoint(Fn address) : m_address(address) {}
+    EntryPoint& operator=(Fn address)
+    {
+        m_address = address;
+        return *this;
+    }
+    explicit operator bool() const { return m_address != nullptr; }
+    Fn Address() const { return m_address; }
+
+    template <typename... Args>
+    std::int32_t operator()(Args... args) const
+    {
+        return m_address ? m_address(args...) : 0;
+    }
+
+private:
+    Fn m_address = nullptr;
+};
+
+// Addresses of the module's entry points, empty where the module lacks one.
 struct RadioEntryPoints {
-    CPUTempFn CPUTemp = nullptr;
-    SetModeFn SetMode = nullptr;
-    GetFrequencyFn GetFrequency = nullptr;
-    SetFrequencyFn SetFrequency = nullptr;
-    AutoScanFn AutoScan = nullptr;
-    OneStepFn OneStep = nullptr;
-    GetLocationFn GetLocation = nullptr;
-    SetLocationFn SetLocation = nullptr;
-    GetVolumeFn GetVolume = nullptr;
-    HaveRadioFn HaveRadio = nullptr;
-    ReadPICFn ReadPIC = nullptr;
-    WritePICFn WritePIC = nullptr;
-    GetStereoFn GetStereo = nullptr;
-    CloseRadioFn CloseRadio = nullptr;
-    GetRadioModuleFn GetRadioModule = nullptr;
+    EntryPoint<CPUTempFn> CPUTemp;
+    EntryPoint<SetModeFn> SetMode;
+    EntryPoint<GetFrequencyFn> GetFrequency;
+    EntryPoint<SetFrequencyFn> SetFrequency;
+    EntryPoint<AutoScanFn> AutoScan;
+    EntryPoint<OneStepFn> OneStep;
+    EntryPoint<GetLocationFn> GetLocation;
+    EntryPoint<SetLocationFn> SetLocation;
+    EntryPoint<GetVolumeFn> GetVolume;
+    EntryPoint<HaveRadioFn> HaveRadio;
+    EntryPoint<ReadPICFn> ReadPIC;
+    EntryPoint<WritePICFn> WritePIC;
+    EntryPoint<GetStereoFn> GetStereo;
+    EntryPoint<CloseRadioFn> CloseRadio;
+    EntryPoint<GetRadioModuleFn> GetRadioModule;
 };
 
 // Looks the 15 entry points up by name, in the module's documented order.

@@ -1,1 +1,21 @@
-# The windows library and the solvane program.
+# The four windows and what they draw with, as one library the tests link.
+add_library(solvane_windows STATIC
+  RadioState.cpp
+  VolumeKnob.cpp
+  FrequencyText.cpp
+  UserMessages.cpp
+  SkinImage.cpp
+  SessionEvents.cpp
+  RadioLifecycle.cpp
+  RadioSkin.cpp
+  RadioDigits.cpp
+  RadioCommands.cpp
+  RadioTuning.cpp
+  RadioVolume.cpp
+  RadioRestore.cpp
+)
+target_include_directories(solvane_windows PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(solvane_windows PUBLIC solvane_platform solvane_presetfile Qt6::Widgets Qt6::DBus)
+
+add_executable(solvane main.cpp)
+target_link_libraries(solvane PRIVATE solvane_windows)

@@ -1,0 +1,5 @@
+#include "RadioState.h"
+
+#include "VolumeKnob.h"
+
+RadioState::RadioState() : KnobPoints(VolumeKnobPoints()) {}
