@@ -2,6 +2,7 @@
 add_library(solvane_windows STATIC
   RadioState.cpp
   VolumeKnob.cpp
+  BarScale.cpp
   FrequencyText.cpp
   UserMessages.cpp
   SkinImage.cpp

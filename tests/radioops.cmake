@@ -1,0 +1,3 @@
+# Radio operation: the scale and tuning, volume and the mixer, the power-on
+# restore and the commands of the face.
+solvane_add_test(BarScaleTest SOURCES BarScaleTest.cpp LIBS solvane_windows)
