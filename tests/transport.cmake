@@ -1,1 +1,9 @@
-# Tests of this area are added here.
+# Korvel and Marlowin: their transfer logic against in-memory devices, their
+# Linux backends against a temporary sysfs and /dev tree, their export tables.
+
+solvane_add_test(KorvelTest
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/KorvelTest.cpp
+  LIBS KorvelCore)
+solvane_add_test(MarlowinTest
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/MarlowinTest.cpp
+  LIBS MarlowinCore)
