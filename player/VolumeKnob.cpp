@@ -12,15 +12,16 @@ std::array<QPoint, 25> VolumeKnobPoints()
 
 int NearestKnobStep(const std::array<QPoint, 25>& points, int x, int y)
 {
+    // Wide enough for any point a mouse can report, even far off the knob.
     auto distance = [x, y](const QPoint& p) {
-        const int dx = x - p.x();
-        const int dy = y - p.y();
+        const long long dx = static_cast<long long>(x) - p.x();
+        const long long dy = static_cast<long long>(y) - p.y();
         return dx * dx + dy * dy;
     };
     int best = 0;
-    int bestDistance = distance(points[0]);
+    long long bestDistance = distance(points[0]);
     for (int i = 1; i < static_cast<int>(points.size()); ++i) {
-        const int d = distance(points[i]);
+        const long long d = distance(points[i]);
         if (d <= bestDistance) {
             bestDistance = d;
             best = i;
