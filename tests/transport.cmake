@@ -7,3 +7,9 @@ solvane_add_test(KorvelTest
 solvane_add_test(MarlowinTest
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/MarlowinTest.cpp
   LIBS MarlowinCore)
+solvane_add_test(KorvelLinuxTest
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/KorvelLinuxTest.cpp
+  LIBS KorvelCore)
+solvane_add_test(MarlowinLinuxTest
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/MarlowinLinuxTest.cpp
+  LIBS MarlowinCore)
