@@ -46,6 +46,10 @@ void TfrmRadio::RestoreRadioState()
     m_state.Radio.SetFrequency(0, m_state.CurrentFrequency);
 
     ShowFrequency(m_state.CurrentFrequency);
+    // Without a mixer the window's creation leaves the scale unlaid; the
+    // pointer needs it to land on the face.
+    if (m_state.BarLeft == m_state.BarRight)
+        BarFrequency();
     const BarGeometry geometry{m_state.BarLeft, m_state.BarRight, m_state.BarFreqLow, m_state.BarFreqHigh};
     Image1->move(PointerLeftForFrequency(geometry, m_state.CurrentFrequency), Image1->y());
 

@@ -1,3 +1,5 @@
 # Radio operation: the scale and tuning, volume and the mixer, the power-on
 # restore and the commands of the face.
 solvane_add_test(BarScaleTest SOURCES BarScaleTest.cpp LIBS solvane_windows)
+# The radio on the desktop: the real program on the simulated tuner.
+target_sources(DesktopTest PRIVATE desktop/RadioOperationDesktopTest.cpp)
