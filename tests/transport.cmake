@@ -31,3 +31,7 @@ add_test(NAME WindowsExportsTest
 add_test(NAME LinuxExportsTest
   COMMAND ${CMAKE_COMMAND} -DPLATFORM=linux -DTOOL=${CMAKE_NM}
     -DLIBRARY_DIR=$<TARGET_FILE_DIR:Korvel> -P ${CMAKE_CURRENT_LIST_DIR}/ExportsTest.cmake)
+
+add_test(NAME TunerprobeTest
+  COMMAND ${CMAKE_COMMAND} -DTUNERPROBE=$<TARGET_FILE:tunerprobe>
+    -P ${CMAKE_CURRENT_LIST_DIR}/TunerprobeTest.cmake)
