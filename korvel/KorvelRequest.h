@@ -28,6 +28,7 @@ struct KorvelTransferFrame {
     std::array<std::uint8_t, KorvelTransferLimit> data{};
 };
 
+static_assert(offsetof(KorvelTransferFrame, data) == KorvelRequestSize);
 static_assert(sizeof(KorvelTransferFrame) == KorvelRequestSize + KorvelTransferLimit);
 
 // Fills the request block: opcode at 0, little-endian length at 4 and data

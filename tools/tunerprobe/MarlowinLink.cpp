@@ -3,7 +3,6 @@
 #include "Marlowin.h"
 
 #include <cstdint>
-#include <limits>
 
 namespace {
 
@@ -17,7 +16,8 @@ public:
     ~MarlowinLink() override { ZI65D4_CloseDevice(m_device); }
 
     const char* Name() const override { return "marlowin"; }
-    std::uint32_t TransferLimit() const override { return std::numeric_limits<std::int32_t>::max(); }
+    // hidraw moves reports of at most 16384 bytes, the report id included.
+    std::uint32_t TransferLimit() const override { return 16383; }
 
     bool Open() override
     {
