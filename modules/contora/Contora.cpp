@@ -12,10 +12,12 @@ namespace {
 
 using Run = std::pair<int, int>;
 
+// Compared without alpha, as every pixel is.
 QRgb KeyAsRgb(std::uint32_t keyColor)
 {
     return qRgb(static_cast<int>(keyColor & 0xFF), static_cast<int>((keyColor >> 8) & 0xFF),
-                static_cast<int>((keyColor >> 16) & 0xFF));
+                static_cast<int>((keyColor >> 16) & 0xFF)) &
+           RGB_MASK;
 }
 
 void CollectRuns(const QRgb* line, int width, QRgb key, std::vector<Run>& runs)
