@@ -33,7 +33,9 @@ QString DecodeCp1252(const QByteArray& bytes)
     return text;
 }
 
-QString DecodeText(const QByteArray& bytes)
+// Each line on its own: a file written as UTF-8 to which an older
+// installation added a Windows-1252 line keeps both kinds of names.
+QString DecodeLine(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(bytes);
@@ -55,12 +57,15 @@ std::optional<QStringList> LoadLines(const QString& path)
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
 
-    QStringList lines = DecodeText(bytes).split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    for (QString& line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+    QList<QByteArray> rawLines = bytes.split('\n');
+    if (!rawLines.isEmpty() && rawLines.last().isEmpty())
+        rawLines.removeLast();
+    QStringList lines;
+    lines.reserve(rawLines.size());
+    for (QByteArray& raw : rawLines) {
+        if (raw.endsWith('\r'))
+            raw.chop(1);
+        lines.append(DecodeLine(raw));
     }
     return lines;
 }

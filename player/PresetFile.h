@@ -19,7 +19,7 @@
 //   throws PlatformError "Unable to write to <full path>" and leaves the old
 //   file as it was;
 // - text is written as UTF-8 with LF line ends (CRLF and LF are both read);
-//   a file whose bytes are not valid UTF-8 is read as Windows-1252, so names
+//   a line whose bytes are not valid UTF-8 is read as Windows-1252, so names
 //   written by older installations survive and are rewritten as UTF-8;
 // - a line break inside a value written would split it into two lines, so it
 //   is written as a blank.

@@ -76,7 +76,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, PresetFileReadTest, ::testing::Values(
     ReadCase{"Utf8", QByteArray("[Station]\n8750=Caf\xC3\xA9 \xE2\x82\xAC\n"), "Station", "8750",
              QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC")},
     ReadCase{"Windows1252", QByteArray("[Station]\n8750=Caf\xE9 \x80 \x93Jazz\x94 \x9F\n"), "Station", "8750",
-             QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9CJazz\xE2\x80\x9D \xC5\xB8")}),
+             QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9CJazz\xE2\x80\x9D \xC5\xB8")},
+    ReadCase{"Utf8LineBesideWindows1252Line", QByteArray("[Station]\n8750=Caf\xC3\xA9\n9630=Caf\xE9\n"), "Station",
+             "8750", QString::fromUtf8("Caf\xC3\xA9")},
+    ReadCase{"Windows1252LineBesideUtf8Line", QByteArray("[Station]\n8750=Caf\xC3\xA9\n9630=Caf\xE9\n"), "Station",
+             "9630", QString::fromUtf8("Caf\xC3\xA9")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct IntegerCase {
