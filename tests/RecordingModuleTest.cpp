@@ -134,4 +134,25 @@ TEST_F(RecordingModuleTest, ScanUntilStoppedEndsOnStopFromInsideTheWait)
                                        "AutoScan(1) returned", "GetFrequency(0)"}));
 }
 
+TEST(RecordingModuleInstallTest, ReinstallingKeepsTheLoadedInstanceAndUnloadedOneIsReplaced)
+{
+    QTemporaryDir appDir;
+    ASSERT_TRUE(appDir.isValid());
+    const std::string dir = appDir.path().toStdString();
+    {
+        RecordingModule first(dir);
+        first.SetHaveRadio(7);
+        RecordingModule again(dir, RecordingModule::Variant::WithoutGetStereo);
+        EXPECT_EQ(again.Handle(), first.Handle());
+        EXPECT_NE(FindEntryPoint(again.Handle(), "GetStereo"), nullptr);
+    }
+    RecordingModule lacking(dir, RecordingModule::Variant::WithoutGetStereo);
+    EXPECT_EQ(FindEntryPoint(lacking.Handle(), "GetStereo"), nullptr);
+}
+
+TEST(RecordingModuleInstallTest, RefusesTheBuiltAppDir)
+{
+    EXPECT_THROW(RecordingModule(SOLVANE_APPDIR_BUILT), std::runtime_error);
+}
+
 }

@@ -18,8 +18,19 @@ std::string RecordingModule::LibraryPath(Variant variant)
 
 RecordingModule::RecordingModule(const std::string& appDir, Variant variant)
 {
-    const std::filesystem::path target = std::filesystem::path(appDir) / PlatformLibraryName("Tessmod.dll");
-    std::filesystem::copy_file(LibraryPath(variant), target, std::filesystem::copy_options::overwrite_existing);
+    namespace fs = std::filesystem;
+    std::error_code ignored;
+    if (fs::equivalent(appDir, SOLVANE_APPDIR_BUILT, ignored)) {
+        throw std::runtime_error("The recording module goes into a test's own AppDir, not the built program's");
+    }
+
+    // Written beside the target and renamed over it: a module already
+    // loaded from that path keeps its pages intact (and stays the instance
+    // in use until its last handle is gone).
+    const fs::path target = fs::path(appDir) / PlatformLibraryName("Tessmod.dll");
+    const fs::path part = target.string() + ".part";
+    fs::copy_file(LibraryPath(variant), part, fs::copy_options::overwrite_existing);
+    fs::rename(part, target);
     m_module = LoadModule("Tessmod.dll", appDir);
     if (!m_module) {
         throw std::runtime_error("Cannot load the recording module from " + target.string() + ": " +

@@ -53,7 +53,9 @@ public:
     static std::string LibraryPath(Variant variant);
 
     // Installs the variant into appDir as the library "Tessmod.dll" maps
-    // to and opens it. Throws std::runtime_error when that fails.
+    // to and opens it. While a module from that path is still loaded, the
+    // loader keeps handing out that instance. Throws std::runtime_error when
+    // installing or loading fails, and for the built program's own AppDir.
     explicit RecordingModule(const std::string& appDir, Variant variant = Variant::Complete);
     ~RecordingModule();
     RecordingModule(const RecordingModule&) = delete;
