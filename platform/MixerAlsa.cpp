@@ -152,7 +152,13 @@ public:
 private:
     void HandleEvents()
     {
-        snd_mixer_handle_events(m_mixer);
+        if (snd_mixer_handle_events(m_mixer) < 0) {
+            // The card went away: its descriptors would stay readable and
+            // wake the event loop for ever.
+            for (const auto& notifier : m_notifiers)
+                notifier->setEnabled(false);
+            return;
+        }
         if (m_handler)
             m_handler();
     }
