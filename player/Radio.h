@@ -136,7 +136,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildComponents();
@@ -150,8 +150,13 @@ private:
     void PowerOn();
     void PowerOff();
     void SelectChannel(int row, int channel);
-    void DrawSlotLook(int slot, char look);
-    void DrawDigitCells(int x, int y, const QString& text, const QString& size, int cells, const QString& blank);
+    bool SlotHit(int slot, int x, int y) const;
+    bool SlotLive(int slot, int x, int y) const;
+    bool RowLive(int row) const;
+    QString SlotBase(int slot) const;
+    void DrawSlotLook(int slot, const char* look);
+    void DrawRowLook(int row, const char* picture);
+    void StartWindowMove();
     void ReleaseLibraries();
 
     RadioState& m_state;
@@ -164,6 +169,9 @@ private:
     bool m_activated = false;
     bool m_shown = false;
     bool m_closed = false;
+    // Moving the window by hand where the window system has no move of its own.
+    bool m_windowDrag = false;
+    QPoint m_dragOffset;
     // A close or power-off asked for while a scan waits inside AutoScan is
     // carried out once AutoScan has returned: the module is never closed
     // under its own running call.

@@ -23,7 +23,8 @@ public:
     QImage& Canvas() { return m_canvas; }
     const QImage& Canvas() const { return m_canvas; }
     void SetPicture(const QImage& picture);
-    // Pixels of the key colour are not shown and take no mouse input.
+    // Pixels of the key colour are not shown; the picture still takes the
+    // mouse over its whole rectangle.
     void SetTransparent(bool transparent);
     void Changed();
 
@@ -49,8 +50,6 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void UpdateShape();
-
     QImage m_canvas;
     QString m_hint;
     bool m_showHint = false;

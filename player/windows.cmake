@@ -1,12 +1,18 @@
 # The four windows and what they draw with, as one library the tests link.
 add_library(solvane_windows STATIC
+  Radio.h
+  SessionEvents.h
+  SkinImage.h
   RadioState.cpp
   VolumeKnob.cpp
   BarScale.cpp
   FrequencyText.cpp
+  ChannelRows.cpp
+  DigitText.cpp
   UserMessages.cpp
   SkinImage.cpp
-  SessionEvents.cpp
+  SessionEventsLinux.cpp
+  SolvaneApplication.cpp
   RadioLifecycle.cpp
   RadioSkin.cpp
   RadioDigits.cpp
@@ -14,6 +20,7 @@ add_library(solvane_windows STATIC
   RadioTuning.cpp
   RadioVolume.cpp
   RadioRestore.cpp
+  RadioPresets.cpp
 )
 target_include_directories(solvane_windows PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(solvane_windows PUBLIC solvane_platform solvane_presetfile Qt6::Widgets Qt6::DBus)

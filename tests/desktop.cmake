@@ -1,1 +1,9 @@
-# Tests of this area are added here.
+# Desktop tests: the real program under a private Xvfb, driven with xdotool.
+solvane_add_test(DesktopTest
+  SOURCES
+    desktop/DesktopMain.cpp
+    desktop/DesktopSession.cpp
+    desktop/MainWindowDesktopTest.cpp
+  LIBS Qt6::Gui)
+target_include_directories(DesktopTest PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/desktop)
+add_dependencies(DesktopTest solvane Tessmod Contora)
