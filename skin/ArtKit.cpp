@@ -52,6 +52,23 @@ QImage KeyedFromCoverage(const QImage& art, const QImage& coverage)
     return keyed;
 }
 
+QImage MergeInside(const QImage& base, const QImage& look, const QImage& shape)
+{
+    QImage out = base.convertToFormat(QImage::Format_RGB32);
+    const QImage inside = look.convertToFormat(QImage::Format_RGB32);
+    const QRgb key = Palette::Key.rgb() & 0xFFFFFF;
+    for (int y = 0; y < out.height(); ++y) {
+        const auto* s = reinterpret_cast<const QRgb*>(shape.constScanLine(y));
+        const auto* l = reinterpret_cast<const QRgb*>(inside.constScanLine(y));
+        auto* o = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            if ((s[x] & 0xFFFFFF) != key)
+                o[x] = l[x];
+        }
+    }
+    return out;
+}
+
 QImage BrushedMetal(int width, int height, const QColor& top, const QColor& bottom, unsigned seed)
 {
     std::mt19937 random(seed);

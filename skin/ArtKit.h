@@ -20,6 +20,10 @@ QImage ShapeFromCoverage(const QImage& coverage);
 // around the picture, so no edge pixel ever mixes with the key.
 QImage KeyedFromCoverage(const QImage& art, const QImage& coverage);
 
+// The look inside the shape, the base everywhere else: keeps the looks of
+// one control identical outside its mask.
+QImage MergeInside(const QImage& base, const QImage& look, const QImage& shape);
+
 // Fine horizontal brushing over a vertical gradient, deterministic.
 QImage BrushedMetal(int width, int height, const QColor& top, const QColor& bottom, unsigned seed);
 

@@ -57,19 +57,7 @@ QImage Compose(const QImage& face, QPoint at, const QImage& shape, const std::fu
         p.setRenderHint(QPainter::TextAntialiasing);
         look(p);
     }
-    const QRgb key = Palette::Key.rgb();
-    QImage out = base.convertToFormat(QImage::Format_RGB32);
-    const QImage lookRgb = painted.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < out.height(); ++y) {
-        const auto* s = reinterpret_cast<const QRgb*>(shape.constScanLine(y));
-        const auto* l = reinterpret_cast<const QRgb*>(lookRgb.constScanLine(y));
-        auto* o = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
-            if ((s[x] & 0xFFFFFF) != (key & 0xFFFFFF))
-                o[x] = l[x];
-        }
-    }
-    return out;
+    return MergeInside(base, painted, shape);
 }
 
 void Triangle(QPainter& p, const QPointF& tip, double w, double h, bool left)

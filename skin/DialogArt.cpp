@@ -219,12 +219,13 @@ QImage EditorArrowShape()
 
 QImage EditorArrow(const QImage& editPanel, QPoint at, Glyph glyph, Look look)
 {
-    QImage arrow = editPanel.copy(QRect(at, ArrowSize)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage base = editPanel.copy(QRect(at, ArrowSize));
+    QImage arrow = base.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter p(&arrow);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r(0, 0, ArrowSize.width(), ArrowSize.height());
     PaintFinish(p, r, 4.5, look);
     PaintGlyph(p, glyph, r.center() + QPointF(0, look == Look::Pressed ? 1 : 0), FinishFor(look).ink);
     p.end();
-    return arrow.convertToFormat(QImage::Format_RGB32);
+    return MergeInside(base, arrow, EditorArrowShape());
 }

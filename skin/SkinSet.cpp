@@ -257,7 +257,7 @@ QString WriteSkin(const SkinSet& set, const QString& resDir)
         if (!QDir().mkpath(QFileInfo(target).path()))
             return QStringLiteral("cannot create the folder of %1").arg(target);
         const bool jpeg = target.endsWith(QStringLiteral(".jpg"));
-        const bool written = jpeg ? image.save(target, "JPG", 95) : ToBitmap(image).save(target, "BMP");
+        const bool written = jpeg ? image.save(target, "JPG", 98) : ToBitmap(image).save(target, "BMP");
         if (!written)
             return QStringLiteral("cannot write %1").arg(target);
     }

@@ -175,29 +175,30 @@ constexpr std::array Files = {
 
 constexpr FacePlace Row(std::string_view name, int x, int k, int width, bool control)
 {
-    return FacePlace{name, x, 73 + 15 * k, width, 13, control, ""};
+    return FacePlace{name, x, 73 + 15 * k, width, 13, control, "",
+                     control ? "MainBtn/channel.bmp" : "MainBtn/index.bmp"};
 }
 
 constexpr std::array Places = {
-    FacePlace{"power", 449, 137, 26, 26, true, "MainBtn/bu_power_m.bmp"},
-    FacePlace{"minimise", 462, 114, 16, 16, true, "MainBtn/bu_scale_m.bmp"},
-    FacePlace{"exit", 470, 95, 16, 16, true, "MainBtn/bu_close_m.bmp"},
-    FacePlace{"band button", 109, 269, RoundW, RoundW, true, "MainBtn/bu_1_m.bmp"},
-    FacePlace{"store", 156, 263, RoundW, RoundW, true, "MainBtn/bu_2_m.bmp"},
-    FacePlace{"edit list", 190, 255, RoundW, RoundW, true, "MainBtn/bu_3_m.bmp"},
-    FacePlace{"output switch", 225, 249, RoundW, RoundW, true, "MainBtn/bu_4_m.bmp"},
-    FacePlace{"mute", 258, 242, RoundW, RoundW, true, "MainBtn/bu_5_m.bmp"},
-    FacePlace{"stereo lamp", 293, 234, 24, 16, true, ""},
-    FacePlace{"tune down", 67, 221, TuneW, TuneH, true, "MainBtn/bu_tune_mask.bmp"},
-    FacePlace{"scan down", 101, 221, TuneW, TuneH, true, "MainBtn/bu_tune_mask.bmp"},
-    FacePlace{"stop scan", 135, 221, TuneW, TuneH, true, "MainBtn/bu_tune_mask.bmp"},
-    FacePlace{"scan up", 168, 221, TuneW, TuneH, true, "MainBtn/bu_tune_mask.bmp"},
-    FacePlace{"tune up", 201, 221, TuneW, TuneH, true, "MainBtn/bu_tune_mask.bmp"},
-    FacePlace{"volume knob", 354, 247, 33, 33, true, "MainBtn/vol_mask.bmp"},
-    FacePlace{"volume up", 393, 258, 8, 8, true, ""},
-    FacePlace{"volume down", 351, 278, 8, 8, true, ""},
-    FacePlace{"list next page", 399, 146, 16, 18, true, "MainBtn/bu_dn_mask.bmp"},
-    FacePlace{"list previous page", 399, 68, 16, 18, true, "MainBtn/bu_up_mask.bmp"},
+    FacePlace{"power", 449, 137, 26, 26, true, "MainBtn/bu_power_m.bmp", "MainBtn/bu_power.bmp"},
+    FacePlace{"minimise", 462, 114, 16, 16, true, "MainBtn/bu_scale_m.bmp", "MainBtn/bu_scale.bmp"},
+    FacePlace{"exit", 470, 95, 16, 16, true, "MainBtn/bu_close_m.bmp", "MainBtn/bu_close.bmp"},
+    FacePlace{"band button", 109, 269, RoundW, RoundW, true, "MainBtn/bu_1_m.bmp", "MainBtn/bu_1.bmp"},
+    FacePlace{"store", 156, 263, RoundW, RoundW, true, "MainBtn/bu_2_m.bmp", "MainBtn/bu_2.bmp"},
+    FacePlace{"edit list", 190, 255, RoundW, RoundW, true, "MainBtn/bu_3_m.bmp", "MainBtn/bu_3.bmp"},
+    FacePlace{"output switch", 225, 249, RoundW, RoundW, true, "MainBtn/bu_4_m.bmp", "MainBtn/bu_4a.bmp"},
+    FacePlace{"mute", 258, 242, RoundW, RoundW, true, "MainBtn/bu_5_m.bmp", "MainBtn/bu_5a.bmp"},
+    FacePlace{"stereo lamp", 293, 234, 24, 16, true, "", "MainBtn/bu_6.bmp"},
+    FacePlace{"tune down", 67, 221, TuneW, TuneH, true, "MainBtn/bu_tune_mask.bmp", "MainBtn/bu_tuneL.bmp"},
+    FacePlace{"scan down", 101, 221, TuneW, TuneH, true, "MainBtn/bu_tune_mask.bmp", "MainBtn/bu_scanL.bmp"},
+    FacePlace{"stop scan", 135, 221, TuneW, TuneH, true, "MainBtn/bu_tune_mask.bmp", "MainBtn/bu_stop.bmp"},
+    FacePlace{"scan up", 168, 221, TuneW, TuneH, true, "MainBtn/bu_tune_mask.bmp", "MainBtn/bu_scanR.bmp"},
+    FacePlace{"tune up", 201, 221, TuneW, TuneH, true, "MainBtn/bu_tune_mask.bmp", "MainBtn/bu_tuneR.bmp"},
+    FacePlace{"volume knob", 354, 247, 33, 33, true, "MainBtn/vol_mask.bmp", ""},
+    FacePlace{"volume up", 393, 258, 8, 8, true, "", ""},
+    FacePlace{"volume down", 351, 278, 8, 8, true, "", ""},
+    FacePlace{"list next page", 399, 146, 16, 18, true, "MainBtn/bu_dn_mask.bmp", "MainBtn/bu_dn.bmp"},
+    FacePlace{"list previous page", 399, 68, 16, 18, true, "MainBtn/bu_up_mask.bmp", "MainBtn/bu_up.bmp"},
     Row("list row 1", 287, 0, 44, true), Row("list row 2", 287, 1, 44, true),
     Row("list row 3", 287, 2, 44, true), Row("list row 4", 287, 3, 44, true),
     Row("list row 5", 287, 4, 44, true), Row("list row 6", 287, 5, 44, true),
@@ -210,12 +211,34 @@ constexpr std::array Places = {
     Row("list number 7", 336, 0, 16, false), Row("list number 8", 336, 1, 16, false),
     Row("list number 9", 336, 2, 16, false), Row("list number 10", 336, 3, 16, false),
     Row("list number 11", 336, 4, 16, false), Row("list number 12", 336, 5, 16, false),
-    FacePlace{"station name", 127, 101, 141, 15, false, ""},
-    FacePlace{"frequency readout", 145, 117, 6 * BigW, BigH, false, ""},
-    FacePlace{"clock", 254, 223, 54, SmallH, false, ""},
+    FacePlace{"station name", 127, 101, 141, 15, false, "", "MainBtn/name_mask.bmp"},
+    FacePlace{"frequency readout", 145, 117, 6 * BigW, BigH, false, "", ""},
+    FacePlace{"clock", 254, 223, 54, SmallH, false, "", ""},
     // The pointer's travel over every band (top 164, left 69 to 274) and the
     // scale labels below the line (from x 68 to 303).
-    FacePlace{"frequency scale", 68, 164, 236, 34, false, ""},
+    FacePlace{"frequency scale", 68, 164, 236, 34, false, "", ""},
+};
+
+constexpr DialogPlace Bar(int row)
+{
+    return DialogPlace{"editor", "row", 41, 18 * row + 43, "Extend/bar_seleted.bmp"};
+}
+
+constexpr std::array Dialogs = {
+    DialogPlace{"store", "input wells", 105, 60, "Extend/field_store.bmp"},
+    DialogPlace{"store", "OK", 257, 75, "Extend/bu_ok.bmp"},
+    DialogPlace{"store", "Cancel", 257, 103, "Extend/bu_cancel.bmp"},
+    DialogPlace{"entry", "input wells", 75, 72, "Extend/field_editchannel.bmp"},
+    DialogPlace{"entry", "OK", 257, 75, "Extend/bu_ok.bmp"},
+    DialogPlace{"entry", "Cancel", 257, 103, "Extend/bu_cancel.bmp"},
+    DialogPlace{"editor", "Add", 294, 80, "Extend/bu_add.bmp"},
+    DialogPlace{"editor", "Edit", 295, 109, "Extend/bu_edit.bmp"},
+    DialogPlace{"editor", "Delete", 295, 137, "Extend/bu_del.bmp"},
+    DialogPlace{"editor", "Save", 295, 164, "Extend/bu_save.bmp"},
+    DialogPlace{"editor", "Cancel", 295, 192, "Extend/bu_cancel.bmp"},
+    DialogPlace{"editor", "next page", 256, 245, "Extend/bu_dn_n.bmp"},
+    DialogPlace{"editor", "previous page", 225, 245, "Extend/bu_up_n.bmp"},
+    Bar(1), Bar(2), Bar(3), Bar(4), Bar(5), Bar(6), Bar(7), Bar(8), Bar(9), Bar(10),
 };
 
 } // namespace
@@ -237,4 +260,14 @@ const SkinFile* FindSkinFile(std::string_view path)
 std::span<const FacePlace> FacePlaces()
 {
     return Places;
+}
+
+std::span<const DialogPlace> DialogPlaces()
+{
+    return Dialogs;
+}
+
+std::string_view PanelOf(std::string_view dialog)
+{
+    return dialog == "editor" ? "Extend/panel_edit.bmp" : "Extend/panel_bg.bmp";
 }

@@ -37,6 +37,16 @@ struct FacePlace {
     std::string_view shape;   // mask whose non-key pixels are the place, or
                               // empty for the whole rectangle; a face-sized
                               // mask already carries the place at its spot
+    std::string_view picture; // what the lit face shows there, or empty
+};
+
+// A picture or hit area on a dialog's panel.
+struct DialogPlace {
+    std::string_view dialog;  // "store", "entry" or "editor"
+    std::string_view name;
+    int x;
+    int y;
+    std::string_view picture; // its size is the place's size
 };
 
 inline constexpr int SkinKeyRed = 255;
@@ -50,3 +60,7 @@ std::span<const SkinFile> SkinFiles();
 const SkinFile* FindSkinFile(std::string_view path);
 
 std::span<const FacePlace> FacePlaces();
+std::span<const DialogPlace> DialogPlaces();
+
+// The dialog a panel serves: picture size of the window's background image.
+std::string_view PanelOf(std::string_view dialog);
