@@ -154,7 +154,7 @@ void PaintGlass(QPainter& p, const QRectF& glass, bool lit)
     p.restore();
 }
 
-QFont PixelFont(int pixelSize, bool bold)
+QFont SansFont(int pixelSize, bool bold)
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(pixelSize);
@@ -178,12 +178,12 @@ void PaintLcdMarks(QPainter& p)
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
     p.drawRoundedRect(QRectF(62, 71, 22, 11), 2.5, 2.5);
-    p.setFont(PixelFont(9, true));
+    p.setFont(SansFont(9, true));
     p.setPen(Palette::LcdLit);
     p.drawText(QRectF(62, 71, 22, 11), Qt::AlignCenter, QStringLiteral("FM"));
     PaintStereoIcon(p, QPointF(90, 72), ink);
     p.setPen(ink);
-    p.setFont(PixelFont(8, true));
+    p.setFont(SansFont(8, true));
     p.drawText(QPointF(108, 80), QStringLiteral("ST"));
 
     // Signal strength bars beside the readout.
@@ -194,11 +194,11 @@ void PaintLcdMarks(QPainter& p)
         p.drawRect(QRectF(66 + i * 6, 138 - h, 4, h));
     }
     p.setPen(ink);
-    p.setFont(PixelFont(8, false));
+    p.setFont(SansFont(8, false));
     p.drawText(QPointF(64, 112), QStringLiteral("SIGNAL"));
 
     // Unit after the readout.
-    p.setFont(PixelFont(10, true));
+    p.setFont(SansFont(10, true));
     p.drawText(QPointF(233, 139), QStringLiteral("MHz"));
 
     // Station mark in front of the name.
@@ -270,10 +270,13 @@ void PaintKnob(QPainter& p)
         p.drawEllipse(c + QPointF(23 * std::cos(a), 23 * std::sin(a)), r, r);
     }
     // Plus and minus at the two ends, over their small hot areas.
-    p.setPen(QPen(QColor(40, 44, 50), 1.6, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(394, 262), QPointF(400, 262));
-    p.drawLine(QPointF(397, 259), QPointF(397, 265));
-    p.drawLine(QPointF(352, 282), QPointF(358, 282));
+    for (const auto& [offset, colour] : {std::pair{QPointF(0, 1), QColor(255, 255, 255, 170)},
+                                         std::pair{QPointF(0, 0), QColor(30, 33, 38)}}) {
+        p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(393.5, 262) + offset, QPointF(400.5, 262) + offset);
+        p.drawLine(QPointF(397, 258.5) + offset, QPointF(397, 265.5) + offset);
+        p.drawLine(QPointF(351.5, 282) + offset, QPointF(358.5, 282) + offset);
+    }
 
     QRadialGradient shadow(c + QPointF(1.5, 3), 22);
     shadow.setColorAt(0.7, QColor(0, 0, 0, 110));
@@ -312,9 +315,30 @@ void PaintKnob(QPainter& p)
     p.drawEllipse(c, 13.5, 13.5);
 }
 
+// Round buttons sit in shallow wells pressed into the case.
+void PaintButtonWells(QPainter& p)
+{
+    const struct {
+        QPointF centre;
+        double radius;
+    } wells[] = {
+        {{124, 284}, 16.5}, {{171, 278}, 16.5}, {{205, 270}, 16.5}, {{240, 264}, 16.5}, {{273, 257}, 16.5},
+        {{478, 103}, 9.5},  {{470, 122}, 9.5},  {{462, 150}, 15},
+    };
+    for (const auto& [centre, radius] : wells) {
+        QLinearGradient rim(0, centre.y() - radius, 0, centre.y() + radius);
+        rim.setColorAt(0, QColor(60, 64, 72, 150));
+        rim.setColorAt(0.5, QColor(120, 126, 134, 60));
+        rim.setColorAt(1, QColor(255, 255, 255, 190));
+        p.setPen(Qt::NoPen);
+        p.setBrush(rim);
+        p.drawEllipse(centre, radius, radius);
+    }
+}
+
 void PaintBrand(QPainter& p)
 {
-    QFont brand = PixelFont(15, true);
+    QFont brand = SansFont(15, true);
     brand.setItalic(true);
     brand.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
     p.setFont(brand);
@@ -323,7 +347,7 @@ void PaintBrand(QPainter& p)
     p.drawText(at + QPointF(0, 1), QStringLiteral("SOLVANE"));
     p.setPen(QColor(52, 56, 63));
     p.drawText(at, QStringLiteral("SOLVANE"));
-    QFont small = PixelFont(8, true);
+    QFont small = SansFont(8, true);
     small.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
     p.setFont(small);
     p.setPen(QColor(70, 75, 84));
@@ -356,6 +380,7 @@ QImage PaintFaceBase(bool lit)
         PaintLcdMarks(p);
 
     PaintRecess(p, QRectF(62, 217, 176, 31), 8, QColor(120, 125, 133));
+    PaintButtonWells(p);
     PaintClockWindow(p, lit);
     PaintSpeaker(p);
     PaintKnob(p);

@@ -9,8 +9,10 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -229,17 +231,22 @@ QImage EditorDialog(const SkinSet& set)
     return Shaped(d, d);
 }
 
-// A strip of looks, each shown twice its size with a gap.
+// A strip of looks side by side, enlarged by scale; keyed pictures are shown
+// on the dialog panel's colour, as the dialogs show them.
 int LookStrip(QPainter& p, QPoint at, const SkinSet& set, const std::vector<std::string>& paths, int scale)
 {
     int x = at.x();
-    int tallest = 0;
     for (const std::string& path : paths) {
-        const QImage& picture = File(set, path);
+        QImage picture = File(set, path);
+        if (path.rfind("Extend/bu_", 0) == 0 && path.find("_mask") == std::string::npos) {
+            QImage backed = NewCanvas(picture.width(), picture.height(), Palette::PanelBody)
+                                .convertToFormat(QImage::Format_RGB32);
+            DrawKeyed(backed, {0, 0}, picture);
+            picture = backed;
+        }
         const QImage big = picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         p.drawImage(QPoint(x, at.y()), big);
-        x += big.width() + 6;
-        tallest = std::max(tallest, big.height());
+        x += big.width() + 4;
     }
     return x - at.x();
 }
@@ -257,7 +264,7 @@ QImage ComposePreview(const SkinSet& set)
     p.setRenderHint(QPainter::Antialiasing);
 
     const QImage& mask = File(set, "mask.bmp");
-    Title(p, {24, 28}, QStringLiteral("Radio on"));
+    Title(p, {24, 28}, QStringLiteral("Radio on, playing"));
     p.drawImage(QPoint(24, 40), Shaped(PlayingFace(set), mask));
     Title(p, {572, 28}, QStringLiteral("Radio off"));
     p.drawImage(QPoint(572, 40), Shaped(File(set, "main_off.jpg"), mask));
@@ -276,7 +283,7 @@ QImage ComposePreview(const SkinSet& set)
             const std::string path = "MainBtn/" + base;
             const int width = LookStrip(p, {x, y}, set, {path + ".bmp", path + "_o.bmp", path + "_d.bmp"}, 2);
             height = std::max(height, File(set, path + ".bmp").height() * 2);
-            x += width + 22;
+            x += width + 14;
         }
         y += height + 14;
     }
@@ -304,8 +311,8 @@ QImage ComposePreview(const SkinSet& set)
 
     Title(p, QPointF(24, y + 50), QStringLiteral("Dialogs: store, channel entry, station list"));
     p.drawImage(QPoint(24, y + 62), StoreDialog(set));
-    p.drawImage(QPoint(24, y + 62 + 180), EntryDialog(set));
-    p.drawImage(QPoint(390, y + 62), EditorDialog(set));
+    p.drawImage(QPoint(386, y + 62), EntryDialog(set));
+    p.drawImage(QPoint(748, y + 62), EditorDialog(set));
     p.end();
-    return canvas;
+    return canvas.copy(0, 0, canvas.width(), y + 62 + 286 + 24);
 }

@@ -228,7 +228,7 @@ QString CompareWithTable(const SkinSet& set)
         listed.insert(std::string(file.path));
         const auto found = set.files.find(std::string(file.path));
         if (found == set.files.end()) {
-            problems += QStringLiteral("not drawn: %1\n").arg(QString::fromUtf8(file.path.data(), int(file.path.size())));
+            problems += QStringLiteral("not drawn: %1\n").arg(QString::fromStdString(std::string(file.path)));
             continue;
         }
         if (found->second.width() != file.width || found->second.height() != file.height) {

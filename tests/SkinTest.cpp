@@ -293,8 +293,10 @@ TEST_F(SkinTest, LitFaceShowsEveryNormalPictureInPlace)
         EXPECT_LT(MeanDifference(face.copy(QRect(QPoint(place.x, place.y), picture.size())), picture), JpegTolerance);
     }
     const QImage& blank = Picture("Number/n.bmp");
-    for (int cell = 0; cell < 6; ++cell)
-        EXPECT_LT(MeanDifference(face.copy(145 + 14 * cell, 117, 14, 24), blank), JpegTolerance) << "readout cell " << cell;
+    for (int cell = 0; cell < 6; ++cell) {
+        const QImage onFace = face.copy(145 + 14 * cell, 117, 14, 24);
+        EXPECT_LT(MeanDifference(onFace, blank), JpegTolerance) << "readout cell " << cell;
+    }
 }
 
 TEST_F(SkinTest, UnlitFaceShowsTheWindowButtonsAndTheOffMute)
