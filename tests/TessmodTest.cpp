@@ -346,4 +346,25 @@ TEST_F(TessmodModuleTest, AnswersLikeATunerAndScansToAStation)
     EXPECT_EQ(m_entries.GetFrequency(0), 9120);
 }
 
+TEST_F(TessmodModuleTest, UnloadingDuringAScanLetsTheScanReturn)
+{
+    m_entries.SetMode(1);
+    m_entries.SetFrequency(0, 9000);
+    During(60ms, [&] {
+        m_entries.SetMode(0);
+        m_entries.CloseRadio();
+        UnloadModule(m_module);
+        m_module = nullptr;
+    });
+    m_entries.AutoScan(Up);
+
+    // The module stayed in place, tuner and all: loading it again finds the
+    // scan ended where the close sequence stopped it.
+    m_module = LoadModule("Tessmod.dll", SOLVANE_APPDIR_BUILT);
+    ASSERT_NE(m_module, nullptr) << LastModuleError();
+    ASSERT_TRUE(ResolveRadioEntryPoints(m_module, m_entries));
+    EXPECT_GT(m_entries.GetFrequency(0), 9000);
+    EXPECT_LT(m_entries.GetFrequency(0), 9120);
+}
+
 }
