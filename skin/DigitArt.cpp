@@ -25,7 +25,7 @@ constexpr std::array<std::string_view, 10> SegmentsOf = {
 
 QPainterPath Segment(char name)
 {
-    constexpr double x0 = 2.0, x1 = 11.6, y0 = 2.0, y1 = 21.8, t = 2.5, gap = 0.55;
+    constexpr double x0 = 1.8, x1 = 11.9, y0 = 2.0, y1 = 21.8, t = 2.8, gap = 0.55;
     const double left = x0 + t / 2, right = x1 - t / 2;
     const double top = y0 + t / 2, bottom = y1 - t / 2, middle = (y0 + y1) / 2;
     auto horizontal = [&](double y) {

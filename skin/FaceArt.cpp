@@ -44,8 +44,8 @@ void PaintHandle(QPainter& p)
     p.setPen(QPen(QColor(190, 196, 206, 110), 1.2));
     p.drawPath(RoundedRect(HandleOuter.adjusted(1.5, 1.5, -1.5, -1.5), 27));
     // Chrome hinges where the handle meets the case.
-    for (double x : {110.0, 372.0}) {
-        const QRectF hinge(x, 38, 26, 14);
+    for (double x : {113.0, 374.0}) {
+        const QRectF hinge(x, 38, 21, 14);
         QLinearGradient chrome(0, hinge.top(), 0, hinge.bottom());
         chrome.setColorAt(0, QColor(250, 251, 252));
         chrome.setColorAt(0.5, QColor(170, 175, 183));

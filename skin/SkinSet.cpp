@@ -249,6 +249,10 @@ QString CompareWithTable(const SkinSet& set)
 
 QString WriteSkin(const SkinSet& set, const QString& resDir)
 {
+    // The folder is emptied first so no file of an older skin survives; only
+    // a folder named RES is ever emptied.
+    if (QFileInfo(resDir).fileName() != QStringLiteral("RES"))
+        return QStringLiteral("the skin folder must be named RES: %1").arg(resDir);
     QDir res(resDir);
     if (res.exists() && !res.removeRecursively())
         return QStringLiteral("cannot clear %1").arg(resDir);

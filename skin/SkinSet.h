@@ -17,6 +17,6 @@ SkinSet DrawSkin();
 // size; otherwise a line per difference.
 QString CompareWithTable(const SkinSet& set);
 
-// Replaces the tree at resDir with the set: BMP files as uncompressed 24-bit
+// Replaces the tree at resDir (a folder named RES) with the set: BMP files as uncompressed 24-bit
 // bitmaps, the faces as JPEG. Returns an error text, empty on success.
 QString WriteSkin(const SkinSet& set, const QString& resDir);
