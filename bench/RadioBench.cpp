@@ -79,27 +79,39 @@ struct Radio {
 
 Radio* radio = nullptr;
 
-// Inside the "Tune Up" control and inside the "Scan Up" control next to it.
-constexpr int TuneUpX = 215;
-constexpr int TuneUpY = 235;
-constexpr int ScanUpX = 182;
-constexpr int ScanUpY = 235;
+constexpr int ScanUpSlot = 12;
+constexpr int TuneUpSlot = 13;
+
+// The middle of the largest rectangle of a control's hit region.
+QPoint Inside(int slot)
+{
+    QRect best;
+    for (const QRect& rect : *radio->state.ButtonRegions[slot])
+        if (rect.width() * rect.height() > best.width() * best.height())
+            best = rect;
+    return best.center();
+}
 
 void MouseMoveOverControl(benchmark::State& state)
 {
+    const QPoint tuneUp = Inside(TuneUpSlot);
+    const QPoint scanUp = Inside(ScanUpSlot);
     bool overTuneUp = false;
     for (auto _ : state) {
-        // Alternating between two neighbours makes each move repaint both.
+        // Between two neighbours every move draws a hover picture and
+        // repaints the neighbour it left.
         overTuneUp = !overTuneUp;
-        radio->window->imgBackgroundMouseMove(overTuneUp ? TuneUpX : ScanUpX, overTuneUp ? TuneUpY : ScanUpY);
+        const QPoint at = overTuneUp ? tuneUp : scanUp;
+        radio->window->imgBackgroundMouseMove(at.x(), at.y());
     }
 }
 BENCHMARK(MouseMoveOverControl);
 
 void ReleaseOnTuneUp(benchmark::State& state)
 {
+    const QPoint tuneUp = Inside(TuneUpSlot);
     for (auto _ : state)
-        radio->window->imgBackgroundMouseUp(Qt::LeftButton, TuneUpX, TuneUpY);
+        radio->window->imgBackgroundMouseUp(Qt::LeftButton, tuneUp.x(), tuneUp.y());
 }
 BENCHMARK(ReleaseOnTuneUp);
 
