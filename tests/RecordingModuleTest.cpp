@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-using namespace std::chrono_literals;
-
 namespace {
 
 using Log = std::vector<std::string>;
@@ -121,11 +119,16 @@ TEST_F(RecordingModuleTest, ScanUntilStoppedEndsOnStopFromInsideTheWait)
     m_recording->QueueScan(RecordingModule::UntilStopped);
     m_recording->MarkScanReturns(true);
     std::int32_t seen = 0;
-    QTimer::singleShot(20ms, [&] {
-        seen = m_radio.GetFrequency(0);
-        m_radio.AutoScan(-1);
-        m_radio.SetFrequency(0, 10790);
+    QTimer scanTimer;
+    QObject::connect(&scanTimer, &QTimer::timeout, [&] {
+        if (m_recording->TunedFrequency() < 10790) {
+            scanTimer.stop();
+            seen = m_radio.GetFrequency(0);
+            m_radio.AutoScan(-1);
+            m_radio.SetFrequency(0, 10790);
+        }
     });
+    scanTimer.start(0);
     m_radio.AutoScan(1);
 
     EXPECT_LT(seen, 10790) << "the scan should have wrapped past the top";

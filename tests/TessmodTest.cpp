@@ -61,8 +61,29 @@ protected:
         QTimer::singleShot(delay, std::move(action));
     }
 
+    // Runs the action once, from a timer inside the scan's wait, as soon as
+    // the frequency has reached the target: by progress, not by the clock,
+    // so a busy machine cannot make it come too early or too late.
+    void WhenReached(std::function<std::int32_t()> frequency, std::int32_t target, std::function<void()> action)
+    {
+        m_poll.disconnect();
+        QObject::connect(&m_poll, &QTimer::timeout, [this, frequency, target, action] {
+            if (frequency() >= target) {
+                m_poll.stop();
+                action();
+            }
+        });
+        m_poll.start(0);
+    }
+
+    std::function<std::int32_t()> TunedFrequency()
+    {
+        return [this] { return m_tuner.GetFrequency(0); };
+    }
+
     SimulatedTuner m_tuner{StandardBand, Stations(), 1ms};
     bool m_watchdogFired = false;
+    QTimer m_poll;
 };
 
 struct StepCase {
@@ -188,14 +209,14 @@ TEST_F(TunerTest, StopFromATimerEndsTheScanWhereTheCallerTunes)
 {
     m_tuner.SetFrequency(0, 9000);
     std::int32_t reached = 0;
-    During(10ms, [&] {
+    WhenReached(TunedFrequency(), 9050, [&] {
         EXPECT_TRUE(m_tuner.Scanning());
         reached = m_tuner.GetFrequency(0);
         m_tuner.AutoScan(Stop);
         m_tuner.SetFrequency(0, 9000);
     });
     Scan(Up);
-    EXPECT_GT(reached, 9000);
+    EXPECT_GE(reached, 9050);
     EXPECT_LT(reached, 9120);
     EXPECT_EQ(m_tuner.GetFrequency(0), 9000);
 }
@@ -206,10 +227,13 @@ TEST_F(TunerTest, SwitchingOffOrClosingDuringAScanEndsIt)
                                                                [this] { m_tuner.CloseRadio(); }}) {
         m_tuner.SetMode(1);
         m_tuner.SetFrequency(0, 9000);
-        During(5ms, end);
+        std::int32_t stoppedAt = 0;
+        WhenReached(TunedFrequency(), 9050, [&] {
+            end();
+            stoppedAt = m_tuner.GetFrequency(0);
+        });
         Scan(Up);
-        const std::int32_t stoppedAt = m_tuner.GetFrequency(0);
-        EXPECT_GT(stoppedAt, 9000);
+        EXPECT_EQ(m_tuner.GetFrequency(0), stoppedAt);
         EXPECT_LT(stoppedAt, 9120);
         EXPECT_EQ(m_tuner.GetStereo(), 0);
     }
@@ -239,7 +263,7 @@ TEST_F(TunerTest, SecondScanDuringAScanTakesOverAndBothReturn)
 {
     m_tuner.SetFrequency(0, 9000);
     bool innerReturned = false;
-    During(10ms, [&] {
+    WhenReached(TunedFrequency(), 9050, [&] {
         m_tuner.AutoScan(Down);
         innerReturned = true;
         EXPECT_EQ(m_tuner.GetFrequency(0), 8950);
@@ -350,7 +374,7 @@ TEST_F(TessmodModuleTest, UnloadingDuringAScanLetsTheScanReturn)
 {
     m_entries.SetMode(1);
     m_entries.SetFrequency(0, 9000);
-    During(60ms, [&] {
+    WhenReached([this] { return m_entries.GetFrequency(0); }, 9010, [&] {
         m_entries.SetMode(0);
         m_entries.CloseRadio();
         UnloadModule(m_module);

@@ -13,6 +13,7 @@ using RecordingClearLogFn = void (*)();
 using RecordingSetHaveRadioFn = void (*)(std::int32_t answer);
 using RecordingSetBandFn = void (*)(std::int32_t low, std::int32_t high, std::int32_t other);
 using RecordingSetTunedFrequencyFn = void (*)(std::int32_t frequency);
+using RecordingTunedFrequencyFn = std::int32_t (*)();
 using RecordingQueueFrequencyFn = void (*)(std::int32_t frequency);
 using RecordingQueueScanFn = void (*)(std::int32_t ticks, std::int32_t endFrequency);
 using RecordingSetTickIntervalFn = void (*)(std::int32_t milliseconds);

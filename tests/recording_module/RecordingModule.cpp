@@ -94,6 +94,11 @@ void RecordingModule::SetTunedFrequency(std::int32_t frequency)
     Control<RecordingSetTunedFrequencyFn>("RecordingModule_SetTunedFrequency")(frequency);
 }
 
+std::int32_t RecordingModule::TunedFrequency() const
+{
+    return Control<RecordingTunedFrequencyFn>("RecordingModule_TunedFrequency")();
+}
+
 void RecordingModule::QueueFrequencies(const std::vector<std::int32_t>& frequencies)
 {
     const auto queue = Control<RecordingQueueFrequencyFn>("RecordingModule_QueueFrequency");

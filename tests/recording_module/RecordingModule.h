@@ -74,6 +74,8 @@ public:
     void SetBand(std::int32_t low, std::int32_t high, std::int32_t other);
     // Sets the tuned frequency without a log entry.
     void SetTunedFrequency(std::int32_t frequency);
+    // The tuned frequency, read without a log entry.
+    std::int32_t TunedFrequency() const;
     // Answers for the next calls of GetFrequency(0), in order; each answer
     // also becomes the tuned frequency.
     void QueueFrequencies(const std::vector<std::int32_t>& frequencies);

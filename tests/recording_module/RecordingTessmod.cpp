@@ -304,6 +304,11 @@ CONTROL void RecordingModule_SetTunedFrequency(std::int32_t frequency)
     State().tuned = frequency;
 }
 
+CONTROL std::int32_t RecordingModule_TunedFrequency()
+{
+    return State().tuned;
+}
+
 CONTROL void RecordingModule_QueueFrequency(std::int32_t frequency)
 {
     State().frequencies.push_back(frequency);
