@@ -1,9 +1,12 @@
 #include "AcpiDevice.h"
+#include "Edit.h"
+#include "Editsub.h"
 #include "Mixer.h"
 #include "Radio.h"
 #include "SessionEvents.h"
 #include "SingleInstance.h"
 #include "SolvaneApplication.h"
+#include "Store.h"
 #include "UserMessages.h"
 
 #include <QDir>
@@ -29,6 +32,11 @@ int main(int argc, char* argv[])
         TfrmRadio frmRadio(state, std::move(services));
         if (frmRadio.TerminateRequested())
             return 0;
+        TfrmStore frmStore(state, &messages, &frmRadio);
+        TfrmEdit frmEdit(state, &messages, &frmRadio);
+        TfrmEditSub frmEditSub(state, &messages, &frmEdit);
+        frmEdit.SetEntryDialog(&frmEditSub);
+        frmRadio.SetDialogs(&frmStore, &frmEdit);
 
         SessionEvents session;
         QObject::connect(&session, &SessionEvents::SessionEnding, &frmRadio, [&frmRadio] {

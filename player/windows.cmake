@@ -21,6 +21,19 @@ add_library(solvane_windows STATIC
   RadioVolume.cpp
   RadioRestore.cpp
   RadioPresets.cpp
+  SkinDialog.h
+  Store.h
+  Edit.h
+  Editsub.h
+  UpDown.h
+  EntryFrequency.cpp
+  ListRows.cpp
+  DialogPlacement.cpp
+  UpDown.cpp
+  SkinDialog.cpp
+  Store.cpp
+  Edit.cpp
+  Editsub.cpp
 )
 target_include_directories(solvane_windows PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(solvane_windows PUBLIC solvane_platform solvane_presetfile Qt6::Widgets Qt6::DBus)

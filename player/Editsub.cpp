@@ -1,0 +1,212 @@
+#include "Editsub.h"
+
+#include "EntryFrequency.h"
+#include "PlatformError.h"
+#include "PresetFile.h"
+#include "Regions.h"
+#include "SkinImage.h"
+#include "SkinPicture.h"
+
+#include <QLineEdit>
+
+namespace {
+
+const QColor PaleCyan(215, 255, 255);
+const QColor LightCyan(128, 255, 255);
+const QColor DarkBlue(19, 100, 149);
+
+constexpr int OkX = 257;
+constexpr int OkY = 75;
+constexpr int CancelX = 257;
+constexpr int CancelY = 103;
+constexpr int StationNameLength = 20;
+constexpr QChar ShownBlank = u'_';
+
+const QString OkNormal = QStringLiteral("RES\\Extend\\bu_ok.bmp");
+const QString OkHover = QStringLiteral("RES\\Extend\\bu_ok_o.bmp");
+const QString OkDown = QStringLiteral("RES\\Extend\\bu_ok_d.bmp");
+const QString CancelNormal = QStringLiteral("RES\\Extend\\bu_cancel.bmp");
+const QString CancelHover = QStringLiteral("RES\\Extend\\bu_cancel_o.bmp");
+const QString CancelDown = QStringLiteral("RES\\Extend\\bu_cancel_d.bmp");
+
+QLineEdit* EntryField(QWidget* parent, QRect box)
+{
+    auto* field = new QLineEdit(parent);
+    field->setGeometry(box);
+    field->setFrame(false);
+    field->setTextMargins(0, 0, 0, 0);
+    field->setFocusPolicy(Qt::ClickFocus);
+    return field;
+}
+
+}
+
+TfrmEditSub::TfrmEditSub(RadioState& state, UserMessages* messages, QWidget* parent)
+    : SkinDialog(state, messages, parent, QSize(ClientWidth, ClientHeight))
+{
+    setWindowTitle(QStringLiteral("Channel"));
+    BuildComponents();
+
+    DrawBackground();
+    ShapeWindow();
+    const QImage mask = LoadSkinPicture(m_state.AppDir, QStringLiteral("RES\\Extend\\bu_mask.bmp"));
+    EntryOkRegion = ControlRegion(mask, OkX, OkY);
+    EntryCancelRegion = ControlRegion(mask, CancelX, CancelY);
+
+    FormCreate();
+}
+
+void TfrmEditSub::BuildComponents()
+{
+    imgBackground->OnMouseDown = [this](Qt::MouseButton b, int x, int y) { imgBackgroundMouseDown(b, x, y); };
+    imgBackground->OnMouseMove = [this](int x, int y) { imgBackgroundMouseMove(x, y); };
+    imgBackground->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { imgBackgroundMouseUp(b, x, y); };
+
+    edtStation = EntryField(this, QRect(105, 111, 129, 14));
+    edtStation->setMaxLength(StationNameLength);
+
+    edtFreq = EntryField(this, QRect(185, 79, 49, 15));
+    edtFreq->setInputMask(QString::fromLatin1(EntryFieldMask));
+    edtFreq->setMaxLength(EntryDigitPositions + 1);
+
+    setTabOrder(edtStation, edtFreq);
+}
+
+void TfrmEditSub::FormCreate()
+{
+    for (QLineEdit* field : {edtFreq, edtStation}) {
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Base, LightCyan);
+        palette.setColor(QPalette::Text, DarkBlue);
+        field->setPalette(palette);
+    }
+}
+
+void TfrmEditSub::DrawBackground()
+{
+    LoadBackground(QStringLiteral("RES\\Extend\\panel_bg.bmp"));
+    DrawPicture(75, 72, QStringLiteral("RES\\Extend\\field_editchannel.bmp"));
+}
+
+void TfrmEditSub::FormShow()
+{
+    DrawBackground();
+    edtFreq->setText(QString());
+    edtStation->setText(QString());
+
+    WriteText(142, 9, m_state.EntryMode == 1 ? QStringLiteral("Add Channel") : QStringLiteral("Edit Channel"),
+              ArialFont(12, true), PaleCyan);
+    const QFont labels = ArialFont(11);
+    WriteText(33, 78, QStringLiteral("Channel"), labels, Qt::black);
+    WriteText(125, 78, QStringLiteral("Frequency"), labels, Qt::black);
+    WriteText(33, 110, QStringLiteral("Station Name"), labels, Qt::black);
+
+    if (m_state.EntryMode == 1) {
+        // The new channel exists from now on; Cancel takes it back.
+        ++m_state.ChannelCount;
+        m_addedChannel = true;
+        WriteText(89, 78, QString::number(m_state.ChannelCount), labels, DarkBlue);
+    } else {
+        const int frequency = m_state.ChannelFreq[m_state.SelectedChannel];
+        WriteText(89, 78, QString::number(m_state.SelectedChannel), labels, DarkBlue);
+        SetFrequencyValue(EntryFieldText(frequency));
+        const PresetFile presets(m_state.AppDir + QStringLiteral("Solvane.cfg"));
+        edtStation->setText(
+            presets.ReadString(QStringLiteral("Station"), QString::number(frequency), QString()));
+    }
+
+    // The frequency is what the user types first; typing replaces it whole.
+    edtFreq->setFocus();
+    edtFreq->setSelection(0, EntryDigitPositions + 1);
+}
+
+QString TfrmEditSub::FrequencyValue() const
+{
+    return EntryFieldValue(edtFreq->displayText(), ShownBlank);
+}
+
+void TfrmEditSub::SetFrequencyValue(const QString& value)
+{
+    // Position by position: the mask would close up a leading blank.
+    edtFreq->setText(QString());
+    for (int position = 0; position < EntryDigitPositions && position < value.size(); ++position) {
+        if (!value.at(position).isDigit())
+            continue;
+        edtFreq->setCursorPosition(position < 3 ? position : position + 1);
+        edtFreq->insert(value.at(position));
+    }
+}
+
+void TfrmEditSub::imgBackgroundMouseMove(int x, int y)
+{
+    if (PtInRegion(&EntryOkRegion, x, y)) {
+        DrawKeyedPicture(OkX, OkY, EntryOkPressed ? OkDown : OkHover);
+    } else if (PtInRegion(&EntryCancelRegion, x, y)) {
+        DrawKeyedPicture(CancelX, CancelY, EntryCancelPressed ? CancelDown : CancelHover);
+    } else {
+        DrawKeyedPicture(OkX, OkY, OkNormal);
+        DrawKeyedPicture(CancelX, CancelY, CancelNormal);
+    }
+}
+
+void TfrmEditSub::imgBackgroundMouseDown(Qt::MouseButton, int x, int y)
+{
+    if (PtInRegion(&EntryOkRegion, x, y)) {
+        DrawKeyedPicture(OkX, OkY, OkDown);
+        EntryOkPressed = 1;
+    } else if (PtInRegion(&EntryCancelRegion, x, y)) {
+        DrawKeyedPicture(CancelX, CancelY, CancelDown);
+        EntryCancelPressed = 1;
+    }
+}
+
+void TfrmEditSub::imgBackgroundMouseUp(Qt::MouseButton, int x, int y)
+{
+    if (PtInRegion(&EntryOkRegion, x, y)) {
+        EntryOkPressed = 0;
+        DrawKeyedPicture(OkX, OkY, OkNormal);
+        TakeEntry();
+    } else if (PtInRegion(&EntryCancelRegion, x, y)) {
+        EntryCancelPressed = 0;
+        Cancel();
+    }
+}
+
+void TfrmEditSub::TakeEntry()
+{
+    const int frequency = ParseEntryFrequency(FrequencyValue());
+    if (frequency < m_state.BandLow || frequency > m_state.BandHigh) {
+        edtFreq->setFocus();
+        edtFreq->setSelection(0, EntryDigitPositions + 1);
+        return;
+    }
+    try {
+        PresetFile presets(m_state.AppDir + QStringLiteral("Solvane.cfg"));
+        presets.WriteString(QStringLiteral("Station"), QString::number(frequency), edtStation->text());
+    } catch (const PlatformError& error) {
+        // The channel keeps its frequency and the dialog stays open.
+        ShowError(error);
+        return;
+    }
+    if (m_state.EntryMode == 1)
+        m_state.ChannelFreq[m_state.ChannelCount] = frequency;
+    else
+        m_state.ChannelFreq[m_state.SelectedChannel] = frequency;
+    m_addedChannel = false;
+    Close();
+}
+
+void TfrmEditSub::OkKey()
+{
+    TakeEntry();
+}
+
+void TfrmEditSub::Cancel()
+{
+    if (m_addedChannel) {
+        --m_state.ChannelCount;
+        m_addedChannel = false;
+    }
+    DrawKeyedPicture(CancelX, CancelY, CancelNormal);
+    Close();
+}
