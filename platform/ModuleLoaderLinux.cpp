@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstddef>
+#include <string_view>
 
 namespace {
 
