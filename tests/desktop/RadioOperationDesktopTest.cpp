@@ -189,10 +189,10 @@ TEST_F(RadioOperationDesktop, ClickOnTheKnobRingMovesTheDot)
 {
     StartPlayer(Presets);
     ASSERT_TRUE(ReadoutShows(QStringLiteral("96.40")));
-    // Step 20's place on the ring, (378, 257), away from where the dot is.
+    // Step 20's place on the knob, (378, 257), away from where the dot is.
     const QPoint step20(378, 257);
     ASSERT_FALSE(DotAt(GrabScreen(), origin, step20));
-    Click(step20 + QPoint(2, 2));
+    Click(step20);
     EXPECT_TRUE(WaitFor([&] { return DotAt(GrabScreen(), origin, step20); }, 5000));
 }
 
