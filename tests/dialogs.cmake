@@ -6,3 +6,4 @@ target_link_libraries(dialog_fixture PUBLIC radio_fixture)
 
 solvane_add_test(EntryFrequencyTest SOURCES EntryFrequencyTest.cpp LIBS solvane_windows)
 solvane_add_test(StoreDialogTest GUI SOURCES StoreDialogTest.cpp LIBS dialog_fixture)
+solvane_add_test(EditDialogTest GUI SOURCES EditDialogTest.cpp LIBS dialog_fixture)
