@@ -130,6 +130,8 @@ public:
 
     RadioState& State() { return m_state; }
     const RadioServices& Services() const { return m_services; }
+    // True while the window follows the mouse after a press on empty face.
+    bool MovingWindow() const { return m_windowDrag; }
     // True while a scan command waits inside the module's AutoScan.
     bool Scanning() const { return m_scanDepth > 0; }
 

@@ -6,10 +6,34 @@
 #include <QDir>
 #include <QFile>
 
+namespace {
+
+// The window's handle on the fixture's recording device.
+class AcpiHandle final : public AcpiDevice {
+public:
+    explicit AcpiHandle(AcpiDevice& device) : m_device(device) {}
+    bool Open() override { return m_device.Open(); }
+    bool IsOpen() const override { return m_device.IsOpen(); }
+    bool Control(std::uint32_t code, const AcpiRequest& request, AcpiReply& reply) override
+    {
+        return m_device.Control(code, request, reply);
+    }
+    void Close() override { m_device.Close(); }
+
+private:
+    AcpiDevice& m_device;
+};
+
+} // namespace
+
 RadioFixture::RadioFixture() = default;
 
 RadioFixture::~RadioFixture()
 {
+    // Close as the program would, so both libraries are unloaded before the
+    // next case loads its own.
+    if (radio && !radio->TerminateRequested())
+        radio->close();
     radio.reset();
     module.reset();
 }
@@ -30,7 +54,7 @@ void RadioFixture::Install()
         ASSERT_TRUE(QFile::copy(built.filePath(QStringLiteral("libContora.so")),
                                 dir.filePath(QStringLiteral("libContora.so"))));
     }
-    if (!module)
+    if (!module && installModule)
         module = std::make_unique<RecordingModule>(AppDir().toStdString(), moduleVariant);
 }
 
@@ -54,9 +78,9 @@ TfrmRadio& RadioFixture::Create()
     services.AppDir = AppDir();
     services.Messages = &messages;
     services.CreateAcpiDevice = [this]() -> std::unique_ptr<AcpiDevice> {
-        auto device = std::make_unique<AcpiDeviceRecording>(acpiPresence);
-        acpi = device.get();
-        return device;
+        m_acpiDevice = std::make_unique<AcpiDeviceRecording>(acpiPresence);
+        acpi = m_acpiDevice.get();
+        return std::make_unique<AcpiHandle>(*m_acpiDevice);
     };
     services.OpenMixer = [this] { return mixer.Open(); };
     services.Now = [this] { return now; };

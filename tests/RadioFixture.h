@@ -59,15 +59,19 @@ protected:
     RadioState state;
     RecordedMessages messages;
     MixerMemory mixer;
+    // The recording device outlives the window, which closes and drops its
+    // handle at close.
     AcpiDeviceRecording* acpi = nullptr;
     AcpiDeviceRecording::Presence acpiPresence = AcpiDeviceRecording::Presence::Present;
     QDateTime now = QDateTime(QDate(2026, 12, 11), QTime(9, 5, 7));
     std::unique_ptr<RecordingModule> module;
     RecordingModule::Variant moduleVariant = RecordingModule::Variant::Complete;
     bool installRegionLibrary = true;
+    bool installModule = true;
     std::unique_ptr<TfrmRadio> radio;
 
 private:
     void Install();
+    std::unique_ptr<AcpiDeviceRecording> m_acpiDevice;
     bool m_installed = false;
 };

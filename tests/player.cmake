@@ -10,3 +10,7 @@ target_link_libraries(radio_fixture PUBLIC solvane_windows solvane_platform_test
 target_include_directories(radio_fixture PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 add_dependencies(radio_fixture Contora)
 target_compile_definitions(radio_fixture PRIVATE SOLVANE_APPDIR_BUILT="${SOLVANE_APPDIR}")
+
+foreach(unit RadioLifecycle RadioSkin RadioDigits)
+  solvane_add_test(${unit}Test GUI SOURCES ${unit}Test.cpp LIBS radio_fixture)
+endforeach()
