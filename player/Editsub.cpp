@@ -114,8 +114,16 @@ void TfrmEditSub::FormShow()
         edtStation->setText(
             presets.ReadString(QStringLiteral("Station"), QString::number(frequency), QString()));
     }
+}
 
+void TfrmEditSub::FocusFirstField()
+{
     // The frequency is what the user types first; typing replaces it whole.
+    SelectFrequency();
+}
+
+void TfrmEditSub::SelectFrequency()
+{
     edtFreq->setFocus();
     edtFreq->setSelection(0, EntryDigitPositions + 1);
 }
@@ -176,8 +184,7 @@ void TfrmEditSub::TakeEntry()
 {
     const int frequency = ParseEntryFrequency(FrequencyValue());
     if (frequency < m_state.BandLow || frequency > m_state.BandHigh) {
-        edtFreq->setFocus();
-        edtFreq->setSelection(0, EntryDigitPositions + 1);
+        SelectFrequency();
         return;
     }
     try {

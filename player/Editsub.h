@@ -44,11 +44,13 @@ public:
 protected:
     void OkKey() override;
     void Cancel() override;
+    void FocusFirstField() override;
 
 private:
     void BuildComponents();
     void DrawBackground();
     void SetFrequencyValue(const QString& value);
+    void SelectFrequency();
     void TakeEntry();
 
     // This showing added the channel at the end of the list: only then

@@ -39,6 +39,13 @@ void SkinDialog::reject()
     Cancel();
 }
 
+void SkinDialog::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    if (visible)
+        FocusFirstField();
+}
+
 void SkinDialog::Close()
 {
     done(QDialog::Accepted);

@@ -30,12 +30,16 @@ public:
 
     // The dialog's Cancel, also for Escape and the window system's close.
     void reject() override;
+    void setVisible(bool visible) override;
 
 protected:
     SkinDialog(RadioState& state, UserMessages* messages, QWidget* parent, QSize client);
 
     // Runs each time the dialog is shown.
     virtual void FormShow() = 0;
+    // Puts the input focus where the user types first, once the dialog
+    // stands on the screen (showing it hands the focus round first).
+    virtual void FocusFirstField() {}
     // What Enter does: the dialog's OK.
     virtual void OkKey() = 0;
     // The dialog's Cancel; it closes the dialog.

@@ -133,7 +133,11 @@ void TfrmStore::FormShow()
     lblFreq->setText(StoreFrequencyText);
     lblFreq->adjustSize();
     edtStation->setText(QString());
-    // The name is what the user types next.
+}
+
+void TfrmStore::FocusFirstField()
+{
+    // The name is what the user types; the arrow keys pick the channel.
     edtStation->setFocus();
 }
 

@@ -49,6 +49,7 @@ public:
 protected:
     void OkKey() override;
     void Cancel() override;
+    void FocusFirstField() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
