@@ -17,7 +17,6 @@ enum Slot {
     Power = 0,
     Minimise = 1,
     Exit = 2,
-    FirstLowerButton = 3,
     Store = 4,
     Edit = 5,
     Output = 6,
