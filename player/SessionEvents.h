@@ -4,7 +4,7 @@
 
 // The desktop session's messages to the program: the session is ending
 // (logout, shutdown, or the service manager's SIGTERM) and the computer
-// has resumed from suspend.
+// has resumed from suspend. One source file per OS listens for them.
 class SessionEvents : public QObject {
     Q_OBJECT
 public:
@@ -14,11 +14,4 @@ public:
 signals:
     void SessionEnding();
     void Resumed();
-
-private slots:
-    void OnPrepareForSleep(bool sleeping);
-
-private:
-    void WatchTerminateSignal();
-    void WatchSleep();
 };

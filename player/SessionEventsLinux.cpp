@@ -13,7 +13,7 @@
 namespace {
 
 // SIGTERM arrives at any moment; the handler only writes one byte to this
-// pipe, and the event loop turns it into a normal event.
+// socket pair, and the event loop turns it into a normal event.
 int terminatePipe[2] = {-1, -1};
 
 void OnTerminateSignal(int)
@@ -22,27 +22,43 @@ void OnTerminateSignal(int)
     [[maybe_unused]] const ssize_t written = ::write(terminatePipe[1], &byte, 1);
 }
 
-} // namespace
+// logind announces suspend and resume on the system bus.
+class SleepWatcher : public QObject {
+    Q_OBJECT
+public:
+    explicit SleepWatcher(SessionEvents& events) : QObject(&events), m_events(events)
+    {
+        // Without a system bus (a container, a bare X session) the program
+        // runs on; it just does not hear of suspend and resume.
+        QDBusConnection bus = QDBusConnection::systemBus();
+        if (!bus.isConnected())
+            return;
+        bus.connect(QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+                    QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"), this,
+                    SLOT(OnPrepareForSleep(bool)));
+    }
 
-SessionEvents::SessionEvents(QObject* parent) : QObject(parent)
-{
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { emit SessionEnding(); });
-    WatchTerminateSignal();
-    WatchSleep();
-}
+private slots:
+    void OnPrepareForSleep(bool sleeping)
+    {
+        if (!sleeping)
+            emit m_events.Resumed();
+    }
 
-SessionEvents::~SessionEvents() = default;
+private:
+    SessionEvents& m_events;
+};
 
-void SessionEvents::WatchTerminateSignal()
+void WatchTerminateSignal(SessionEvents& events)
 {
     if (terminatePipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, terminatePipe) != 0)
         return;
     ::fcntl(terminatePipe[1], F_SETFL, O_NONBLOCK);
-    auto* notifier = new QSocketNotifier(terminatePipe[0], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [this] {
+    auto* notifier = new QSocketNotifier(terminatePipe[0], QSocketNotifier::Read, &events);
+    QObject::connect(notifier, &QSocketNotifier::activated, &events, [&events] {
         char byte = 0;
         [[maybe_unused]] const ssize_t got = ::read(terminatePipe[0], &byte, 1);
-        emit SessionEnding();
+        emit events.SessionEnding();
     });
     struct sigaction action {};
     action.sa_handler = OnTerminateSignal;
@@ -51,20 +67,15 @@ void SessionEvents::WatchTerminateSignal()
     ::sigaction(SIGTERM, &action, nullptr);
 }
 
-void SessionEvents::WatchSleep()
+} // namespace
+
+SessionEvents::SessionEvents(QObject* parent) : QObject(parent)
 {
-    // Without a system bus (a container, a bare X session) the program runs
-    // on; it just does not hear of suspend and resume.
-    QDBusConnection bus = QDBusConnection::systemBus();
-    if (!bus.isConnected())
-        return;
-    bus.connect(QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-                QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"), this,
-                SLOT(OnPrepareForSleep(bool)));
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { emit SessionEnding(); });
+    WatchTerminateSignal(*this);
+    new SleepWatcher(*this);
 }
 
-void SessionEvents::OnPrepareForSleep(bool sleeping)
-{
-    if (!sleeping)
-        emit Resumed();
-}
+SessionEvents::~SessionEvents() = default;
+
+#include "SessionEventsLinux.moc"

@@ -11,7 +11,6 @@ add_library(solvane_windows STATIC
   DigitText.cpp
   UserMessages.cpp
   SkinImage.cpp
-  SessionEventsLinux.cpp
   SolvaneApplication.cpp
   RadioLifecycle.cpp
   RadioSkin.cpp
@@ -35,6 +34,11 @@ add_library(solvane_windows STATIC
   Edit.cpp
   Editsub.cpp
 )
+if(WIN32)
+  target_sources(solvane_windows PRIVATE SessionEventsWin32.cpp)
+else()
+  target_sources(solvane_windows PRIVATE SessionEventsLinux.cpp)
+endif()
 target_include_directories(solvane_windows PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(solvane_windows PUBLIC solvane_platform solvane_presetfile Qt6::Widgets Qt6::DBus)
 

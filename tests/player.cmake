@@ -14,3 +14,6 @@ target_compile_definitions(radio_fixture PRIVATE SOLVANE_APPDIR_BUILT="${SOLVANE
 foreach(unit RadioLifecycle RadioSkin RadioDigits)
   solvane_add_test(${unit}Test GUI SOURCES ${unit}Test.cpp LIBS radio_fixture)
 endforeach()
+
+# The application object, with its own main: it is the QApplication.
+solvane_add_test(SolvaneApplicationTest SOURCES SolvaneApplicationTest.cpp LIBS solvane_windows)

@@ -1,0 +1,59 @@
+#include "PlatformError.h"
+#include "SolvaneApplication.h"
+#include "UserMessages.h"
+
+#include <QEvent>
+#include <QObject>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class RecordedMessages : public UserMessages {
+public:
+    void Show(const UserMessage& message) override { shown.push_back(message); }
+    std::vector<UserMessage> shown;
+};
+
+RecordedMessages messages;
+
+// A handler that fails the way a skin picture that cannot be read does.
+class FailingHandler : public QObject {
+public:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::User)
+            throw PlatformError("Cannot read picture /opt/solvane/RES/MainBtn/bu_tuneR_o.bmp");
+        ++handled;
+        return QObject::event(event);
+    }
+    int handled = 0;
+};
+
+TEST(SolvaneApplication, HandlerErrorIsShownAndTheProgramGoesOn)
+{
+    FailingHandler handler;
+    QEvent failing(QEvent::User);
+    EXPECT_FALSE(QCoreApplication::sendEvent(&handler, &failing));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Cannot read picture /opt/solvane/RES/MainBtn/bu_tuneR_o.bmp"));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
+
+    QEvent next(static_cast<QEvent::Type>(QEvent::User + 1));
+    QCoreApplication::sendEvent(&handler, &next);
+    EXPECT_EQ(handler.handled, 1);
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    SolvaneApplication app(argc, argv, messages);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
