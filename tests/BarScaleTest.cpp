@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <climits>
 #include <vector>
 
@@ -20,6 +22,12 @@ struct TableBandCase {
     BarGeometry expected;
     int tickCount, lowestTick;
 };
+
+// Cases print as their names in test listings.
+void PrintTo(const TableBandCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class BarScaleTableBand : public testing::TestWithParam<TableBandCase> {};
 
@@ -84,6 +92,12 @@ struct MappingCase {
     int low, high, frequency, left;
 };
 
+// Cases print as their names in test listings.
+void PrintTo(const MappingCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class BarScaleMapping : public testing::TestWithParam<MappingCase> {};
 
 TEST_P(BarScaleMapping, FrequencyToPointer)
@@ -138,6 +152,12 @@ struct FallbackCase {
     int low, high;
 };
 
+// Cases print as their names in test listings.
+void PrintTo(const FallbackCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class BarScaleFallback : public testing::TestWithParam<FallbackCase> {};
 
 // Any band gets a bar inside the scale area whose ends cover the band, and
@@ -187,6 +207,12 @@ struct ScanCase {
     std::vector<int> readings;
     int endingReading;  // index of the reading that ends the scan, -1 none
 };
+
+// Cases print as their names in test listings.
+void PrintTo(const ScanCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class BarScaleScan : public testing::TestWithParam<ScanCase> {};
 

@@ -88,6 +88,12 @@ struct RowCase {
     int channel;  // 0: not a hit
 };
 
+// Cases print as their names in test listings.
+void PrintTo(const RowCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class RadioCommandsRow : public RadioCommands, public testing::WithParamInterface<RowCase> {};
 
 TEST_P(RadioCommandsRow, SelectsTheChannelUnderTheRelease)

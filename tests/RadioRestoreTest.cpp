@@ -179,6 +179,12 @@ struct CountCase {
     int count;
 };
 
+// Cases print as their names in test listings.
+void PrintTo(const CountCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class RadioRestoreCount : public RadioRestore, public testing::WithParamInterface<CountCase> {};
 
 TEST_P(RadioRestoreCount, HandEditedNumIsKeptInsideTheSlots)

@@ -18,6 +18,12 @@ struct ScaleCase {
     const char* highLabel;
 };
 
+// Cases print as their names in test listings.
+void PrintTo(const ScaleCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class RadioTuningScale : public RadioTuning, public testing::WithParamInterface<ScaleCase> {};
 
 // The scale the creation event draws: the line, the ticks counted from the
@@ -67,6 +73,12 @@ struct PointerCase {
     const char* name;
     int low, high, frequency, left;
 };
+
+// Cases print as their names in test listings.
+void PrintTo(const PointerCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class RadioTuningPointer : public RadioTuning, public testing::WithParamInterface<PointerCase> {};
 
@@ -160,6 +172,12 @@ struct ScanTimerCase {
     const char* finalReadout;
     int finalLeft;
 };
+
+// Cases print as their names in test listings.
+void PrintTo(const ScanTimerCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class RadioTuningScanTimer : public RadioTuning, public testing::WithParamInterface<ScanTimerCase> {};
 

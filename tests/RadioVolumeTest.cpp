@@ -119,6 +119,12 @@ struct NotificationCase {
     int step;
 };
 
+// Cases print as their names in test listings.
+void PrintTo(const NotificationCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class RadioVolumeNotification : public RadioVolume, public testing::WithParamInterface<NotificationCase> {};
 
 TEST_P(RadioVolumeNotification, PutsTheDotOnTheMixersStep)
