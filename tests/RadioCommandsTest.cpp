@@ -312,6 +312,27 @@ TEST_F(RadioCommands, ScanShowsTheStationItStoppedAt)
     EXPECT_EQ(radio.Image1->x(), (9810 - 8750) / 10 + 69);
 }
 
+// The scan timer runs inside the module's wait and ends a scan that has
+// gone once round the band; the command then shows where it began.
+TEST_F(RadioCommands, ScanTimerEndsAWrappedScanFromInsideTheWait)
+{
+    TfrmRadio& radio = On();
+    radio.tmrScan->setInterval(20);
+    module->QueueScan(RecordingModule::UntilStopped);
+    module->MarkScanReturns(true);
+    module->QueueFrequencies({10000, 10200, 8800, 10050});
+    Release(ScanUp);
+
+    const std::vector<std::string> log = ModuleLog();
+    const std::vector<std::string> expected{"GetFrequency(0)",         "AutoScan(1)",     "GetFrequency(0)",
+                                            "GetFrequency(0)",         "GetFrequency(0)", "AutoScan(-1)",
+                                            "SetFrequency(0, 10000)",  "AutoScan(1) returned",
+                                            "GetFrequency(0)",         "GetFrequency(0)"};
+    EXPECT_EQ(log, expected);
+    EXPECT_TRUE(Readout(QStringLiteral("100.00")));
+    EXPECT_EQ(radio.Image1->x(), (10000 - 8750) / 10 + 69);
+}
+
 TEST_F(RadioCommands, StopEndsTheScanFromInsideItsWait)
 {
     TfrmRadio& radio = On();
