@@ -4,6 +4,7 @@ solvane_add_test(DesktopTest
     desktop/DesktopMain.cpp
     desktop/DesktopSession.cpp
     desktop/MainWindowDesktopTest.cpp
+    desktop/PresetsDesktopTest.cpp
   LIBS Qt6::Gui)
 target_include_directories(DesktopTest PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/desktop)
 add_dependencies(DesktopTest solvane Tessmod Contora)
