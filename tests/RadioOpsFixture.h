@@ -45,6 +45,8 @@ inline bool ShowsKeyed(const QImage& face, int x, int y, const QImage& picture)
 inline bool ShowsDigits(const QImage& face, const QString& appDir, int x, int y, const QString& text,
                         bool large, int cells, bool clockBlank = false)
 {
+    if (text.size() > cells)
+        return false;
     const QString prefix = large ? QString() : QStringLiteral("s_");
     const int advance = large ? 14 : 7;
     const QString padded = QString(cells - text.size(), QLatin1Char('*')) + text;
