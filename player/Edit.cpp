@@ -114,6 +114,9 @@ void TfrmEdit::RedrawList()
 
     DrawKeyedPicture(295, 109, Extend("bu_edit", EditEnabled ? "" : "_n"));
     DrawKeyedPicture(295, 137, Extend("bu_del", DeleteEnabled ? "" : "_n"));
+    // The background holds none of the buttons that never change state
+    // either: they are drawn in their normal look with the list.
+    DrawNormalButtons();
 
     if (ListFirstShow) {
         TakeSnapshot();
@@ -166,11 +169,16 @@ void TfrmEdit::imgBackgroundMouseMove(int x, int y)
             DrawPicture(looks.x, looks.y, picture);
         return;
     }
-    DrawKeyedPicture(294, 80, Extend("bu_add", ""));
     if (EditEnabled)
         DrawKeyedPicture(295, 109, Extend("bu_edit", ""));
     if (DeleteEnabled)
         DrawKeyedPicture(295, 137, Extend("bu_del", ""));
+    DrawNormalButtons();
+}
+
+void TfrmEdit::DrawNormalButtons()
+{
+    DrawKeyedPicture(294, 80, Extend("bu_add", ""));
     DrawKeyedPicture(295, 164, Extend("bu_save", ""));
     DrawKeyedPicture(295, 192, Extend("bu_cancel", ""));
     DrawKeyedPicture(256, 245, Extend("bu_dn", "_n"));

@@ -54,6 +54,7 @@ protected:
     void Cancel() override;
 
 private:
+    void DrawNormalButtons();
     bool SlotHit(int slot, int x, int y);
     bool SelectionListed() const;
     void SelectRow(int row);

@@ -86,6 +86,10 @@ void TfrmEditSub::DrawBackground()
 {
     LoadBackground(QStringLiteral("RES\\Extend\\panel_bg.bmp"));
     DrawPicture(75, 72, QStringLiteral("RES\\Extend\\field_editchannel.bmp"));
+    // The background holds no buttons: they stand in their normal look
+    // from the start, not only once the pointer has crossed the dialog.
+    DrawKeyedPicture(OkX, OkY, OkNormal);
+    DrawKeyedPicture(CancelX, CancelY, CancelNormal);
 }
 
 void TfrmEditSub::FormShow()

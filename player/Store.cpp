@@ -65,6 +65,10 @@ TfrmStore::TfrmStore(RadioState& state, UserMessages* messages, QWidget* parent)
     LoadBackground(QStringLiteral("RES\\Extend\\panel_bg.bmp"));
     DrawPicture(105, 60, QStringLiteral("RES\\Extend\\field_store.bmp"));
     ShapeWindow();
+    // The background holds no buttons: they stand in their normal look
+    // from the start, not only once the pointer has crossed the dialog.
+    DrawKeyedPicture(OkX, OkY, OkNormal);
+    DrawKeyedPicture(CancelX, CancelY, CancelNormal);
     const QImage mask = LoadSkinPicture(m_state.AppDir, QStringLiteral("RES\\Extend\\bu_mask.bmp"));
     StoreOkRegion = ControlRegion(mask, OkX, OkY);
     StoreCancelRegion = ControlRegion(mask, CancelX, CancelY);

@@ -94,6 +94,10 @@ TEST_F(EditDialogTest, NinePresetsFitOnePage)
         ClickSlot(PageDown);
         EXPECT_EQ(edit->ListPage, 1);
         EXPECT_TRUE(ButtonShows(295, 109, "bu_edit_n.bmp"));
+        EXPECT_TRUE(ButtonShows(294, 80, "bu_add.bmp"));
+        EXPECT_TRUE(ButtonShows(295, 164, "bu_save.bmp"));
+        EXPECT_TRUE(ButtonShows(295, 192, "bu_cancel.bmp"));
+        EXPECT_TRUE(ButtonShows(225, 245, "bu_up_n.bmp"));
 
         ClickRow(3);
         EXPECT_EQ(state.SelectedChannel, 3);

@@ -47,6 +47,7 @@ TEST_F(EntryDialogTest, AddOpensTheChannelAfterTheLastOne)
         EXPECT_EQ(entry->edtStation->text(), QString());
         EXPECT_EQ(entry->edtStation->maxLength(), 20);
         EXPECT_EQ(entry->focusWidget(), entry->edtFreq);
+        EXPECT_TRUE(CanvasShows(entry->imgBackground->Canvas(), 257, 75, QStringLiteral("RES\\Extend\\bu_ok.bmp"), true));
         TypeFrequency(1, QStringLiteral("8750"));
         EXPECT_EQ(entry->FrequencyValue(), QStringLiteral(" 8750"));
         Type(entry->edtStation, QStringLiteral("Radio Alba"));

@@ -51,6 +51,9 @@ TEST_F(StoreDialogTest, ProposesTheNextFreeChannelAndWrapsAtBothEnds)
         EXPECT_TRUE(store->edtChannel->isReadOnly());
         EXPECT_EQ(store->lblFreq->text(), QStringLiteral("87.50"));
         EXPECT_EQ(store->edtStation->maxLength(), 20);
+        // Both buttons stand in their normal look before the pointer comes.
+        EXPECT_TRUE(CanvasShows(store->imgBackground->Canvas(), 257, 75, OkNormal, true));
+        EXPECT_TRUE(CanvasShows(store->imgBackground->Canvas(), 257, 103, CancelNormal, true));
 
         store->UDChannel->StepUp();
         EXPECT_EQ(store->edtChannel->text(), QStringLiteral("1"));
