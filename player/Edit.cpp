@@ -9,6 +9,8 @@
 #include "SkinImage.h"
 #include "SkinPicture.h"
 
+#include <QKeyEvent>
+
 #include <algorithm>
 
 namespace {
@@ -212,17 +214,10 @@ void TfrmEdit::imgBackgroundMouseUp(Qt::MouseButton, int x, int y)
     }
     if (SlotHit(Add, x, y)) {
         ListPressed[Add] = 0;
-        if (m_state.ChannelCount < RadioState::MaxChannels)
-            OpenEntryDialog(1);
-        DrawKeyedPicture(294, 80, Extend("bu_add", ""));
-        ClearSelection();
-        RedrawList();
+        AddChannel();
     } else if (SlotHit(EditButton, x, y) && EditEnabled && SelectionListed()) {
         ListPressed[EditButton] = 0;
-        OpenEntryDialog(2);
-        DrawKeyedPicture(295, 109, Extend("bu_edit", ""));
-        ClearSelection();
-        RedrawList();
+        EditSelected();
     } else if (SlotHit(Delete, x, y) && DeleteEnabled && SelectionListed()) {
         ListPressed[Delete] = 0;
         DeleteSelected();
@@ -233,23 +228,93 @@ void TfrmEdit::imgBackgroundMouseUp(Qt::MouseButton, int x, int y)
         ListPressed[CancelButton] = 0;
         Cancel();
     } else if (SlotHit(PageDown, x, y)) {
-        ListPageCount = ListPageCountFor(m_state.ChannelCount);
-        if (ListPage < ListPageCount) {
-            ++ListPage;
-            ClearSelection();
-            RedrawList();
-        }
+        NextPage();
         ListPressed[PageDown] = 0;
     } else if (SlotHit(PageUp, x, y)) {
-        if (ListPage > 1) {
-            --ListPage;
-            ClearSelection();
-            RedrawList();
-        }
+        PreviousPage();
         ListPressed[PageUp] = 0;
     } else {
         ClearSelection();
         RedrawList();
+    }
+}
+
+void TfrmEdit::AddChannel()
+{
+    if (m_state.ChannelCount < RadioState::MaxChannels)
+        OpenEntryDialog(1);
+    DrawKeyedPicture(294, 80, Extend("bu_add", ""));
+    ClearSelection();
+    RedrawList();
+}
+
+void TfrmEdit::EditSelected()
+{
+    OpenEntryDialog(2);
+    DrawKeyedPicture(295, 109, Extend("bu_edit", ""));
+    ClearSelection();
+    RedrawList();
+}
+
+void TfrmEdit::NextPage()
+{
+    ListPageCount = ListPageCountFor(m_state.ChannelCount);
+    if (ListPage < ListPageCount) {
+        ++ListPage;
+        ClearSelection();
+        RedrawList();
+    }
+}
+
+void TfrmEdit::PreviousPage()
+{
+    if (ListPage > 1) {
+        --ListPage;
+        ClearSelection();
+        RedrawList();
+    }
+}
+
+void TfrmEdit::SelectChannel(int channel)
+{
+    if (channel < 1 || channel > m_state.ChannelCount)
+        return;
+    ListPage = (channel - 1) / ListRowsPerPage + 1;
+    SelectRow(channel - ListChannelOfRow(ListPage, 0));
+}
+
+void TfrmEdit::keyPressEvent(QKeyEvent* event)
+{
+    // The keyboard reaches every command of the mouse: the arrows move the
+    // selection (across pages), the page keys page, Insert adds, F2 edits
+    // and Delete deletes the selected channel.
+    const bool listed = SelectionListed() && EditEnabled;
+    switch (event->key()) {
+    case Qt::Key_Down:
+        SelectChannel(listed ? m_state.SelectedChannel + 1 : ListChannelOfRow(ListPage, 1));
+        break;
+    case Qt::Key_Up:
+        SelectChannel(listed ? m_state.SelectedChannel - 1 : std::min(ListLastChannel, m_state.ChannelCount));
+        break;
+    case Qt::Key_PageDown:
+        NextPage();
+        break;
+    case Qt::Key_PageUp:
+        PreviousPage();
+        break;
+    case Qt::Key_Insert:
+        AddChannel();
+        break;
+    case Qt::Key_F2:
+        if (listed)
+            EditSelected();
+        break;
+    case Qt::Key_Delete:
+        if (DeleteEnabled && SelectionListed())
+            DeleteSelected();
+        break;
+    default:
+        SkinDialog::keyPressEvent(event);
     }
 }
 

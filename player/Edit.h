@@ -14,6 +14,8 @@ class TfrmEditSub;
 // last save. It works on the presets in memory and keeps a snapshot of the
 // last committed list (SavedChannelCount, SavedChannelFreq) for Cancel.
 // After Save, PresetListChanged tells the main window to redraw its list.
+// Keyboard: Up and Down move the selection, Page Up and Page Down page,
+// Insert adds, F2 edits, Delete deletes, Enter saves, Escape cancels.
 class TfrmEdit : public SkinDialog {
     Q_OBJECT
 public:
@@ -52,12 +54,18 @@ public:
 protected:
     void OkKey() override;
     void Cancel() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void DrawNormalButtons();
     bool SlotHit(int slot, int x, int y);
     bool SelectionListed() const;
     void SelectRow(int row);
+    void SelectChannel(int channel);
+    void AddChannel();
+    void EditSelected();
+    void NextPage();
+    void PreviousPage();
     void ClearSelection();
     void OpenEntryDialog(int mode);
     void DeleteSelected();

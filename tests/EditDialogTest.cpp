@@ -285,6 +285,49 @@ TEST_F(EditDialogTest, CancelClearsASelectionTheRestoredListNoLongerHolds)
     EXPECT_EQ(Listed(state), Frequencies(10));
 }
 
+TEST_F(EditDialogTest, TheKeyboardReachesEveryCommand)
+{
+    WritePresets(ChannelSection(Frequencies(12)));
+    CreateWithDialogs();
+    EditCommand([this] {
+        Key(edit, Qt::Key_Down);
+        EXPECT_EQ(state.SelectedChannel, 1);
+        for (int step = 0; step < 10; ++step)
+            Key(edit, Qt::Key_Down);
+        EXPECT_EQ(state.SelectedChannel, 11);
+        EXPECT_EQ(edit->ListPage, 2);
+        EXPECT_EQ(edit->DeleteEnabled, 1);
+        Key(edit, Qt::Key_Up);
+        EXPECT_EQ(state.SelectedChannel, 10);
+        EXPECT_EQ(edit->ListPage, 1);
+
+        Key(edit, Qt::Key_Delete);
+        EXPECT_EQ(state.ChannelCount, 11);
+        EXPECT_EQ(state.SelectedChannel, 0);
+
+        Key(edit, Qt::Key_PageDown);
+        EXPECT_EQ(edit->ListPage, 2);
+        Key(edit, Qt::Key_Up);
+        EXPECT_EQ(state.SelectedChannel, 11);
+        EnterChannel(QStringLiteral("10700"), QString());
+        Key(edit, Qt::Key_F2);
+        EXPECT_EQ(state.ChannelFreq[11], 10700);
+
+        EnterChannel(QStringLiteral("10600"), QString());
+        Key(edit, Qt::Key_Insert);
+        EXPECT_EQ(state.ChannelCount, 12);
+        EXPECT_EQ(state.ChannelFreq[12], 10600);
+        Key(edit, Qt::Key_PageUp);
+        EXPECT_EQ(edit->ListPage, 1);
+        Key(edit, Qt::Key_Return);
+    });
+    std::vector<int> expected = Frequencies(12);
+    expected.erase(expected.begin() + 9);
+    expected[10] = 10700;
+    expected.push_back(10600);
+    EXPECT_EQ(ReadPresets(), ChannelSection(expected) + "[Station]\n10700=\n10600=\n");
+}
+
 // Every way of leaving without Save is a Cancel.
 struct LeaveWay {
     const char* name;
