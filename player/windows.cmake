@@ -9,6 +9,7 @@ add_library(solvane_windows STATIC
   FrequencyText.cpp
   ChannelRows.cpp
   DigitText.cpp
+  FacePictures.cpp
   UserMessages.cpp
   SkinImage.cpp
   SolvaneApplication.cpp

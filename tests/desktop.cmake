@@ -5,6 +5,6 @@ solvane_add_test(DesktopTest
     desktop/DesktopSession.cpp
     desktop/MainWindowDesktopTest.cpp
     desktop/PresetsDesktopTest.cpp
-  LIBS Qt6::Gui)
+  LIBS solvane_windows)
 target_include_directories(DesktopTest PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/desktop)
 add_dependencies(DesktopTest solvane Tessmod Contora)

@@ -1,4 +1,5 @@
 #include "DesktopSession.h"
+#include "FacePictures.h"
 
 #include <QDir>
 
@@ -64,23 +65,6 @@ QString Readout(const QImage& screen, QPoint origin)
         text += best;
     }
     return text;
-}
-
-// The frequency pointer as the window holds it.
-QImage PointerPicture()
-{
-    static const char* const rows[] = {
-        "..B.................B..", ".B..C.............C..B.", "CC.CB.............BC.CC",
-        "B..B..BBBBBBBBBBB..B..B", "B..B..B....B....B..B..B", "CC.CB..B...B...B..BC.CC",
-        ".B..C...B..B..B...C..B.", "..B......B.B.B......B..", "..........BBB..........",
-        "...........B...........", "...........B...........", "...........B...........",
-        "...........B...........",
-    };
-    QImage picture(23, 13, QImage::Format_RGB32);
-    for (int y = 0; y < 13; ++y)
-        for (int x = 0; x < 23; ++x)
-            picture.setPixel(x, y, rows[y][x] == 'B' ? qRgb(0, 47, 143) : rows[y][x] == 'C' ? qRgb(15, 183, 197) : Key);
-    return picture;
 }
 
 // Left of the pointer on the face, -1 when it is nowhere on the scale.
