@@ -35,7 +35,6 @@ QLineEdit* EntryField(QWidget* parent, QRect box)
     field->setGeometry(box);
     field->setFrame(false);
     field->setTextMargins(0, 0, 0, 0);
-    field->setFocusPolicy(Qt::ClickFocus);
     return field;
 }
 
@@ -69,7 +68,9 @@ void TfrmEditSub::BuildComponents()
     edtFreq->setInputMask(QString::fromLatin1(EntryFieldMask));
     edtFreq->setMaxLength(EntryDigitPositions + 1);
 
-    setTabOrder(edtStation, edtFreq);
+    // Tab goes from the frequency to the name and back, so the whole entry
+    // can be made from the keyboard.
+    setTabOrder(edtFreq, edtStation);
 }
 
 void TfrmEditSub::FormCreate()

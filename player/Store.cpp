@@ -100,7 +100,6 @@ void TfrmStore::BuildComponents()
     edtStation->setFrame(false);
     edtStation->setMaxLength(StationNameLength);
     edtStation->setTextMargins(0, 0, 0, 0);
-    edtStation->setFocusPolicy(Qt::ClickFocus);
 
     edtChannel = new QLineEdit(this);
     edtChannel->setGeometry(110, 64, 17, 17);
@@ -114,6 +113,7 @@ void TfrmStore::BuildComponents()
     UDChannel->setGeometry(127, 64, 17, 17);
     UDChannel->SetMin(1);
 
+    setTabOrder(edtStation, UDChannel);
     setTabOrder(UDChannel, edtChannel);
 }
 

@@ -50,6 +50,8 @@ TEST_F(EntryDialogTest, AddOpensTheChannelAfterTheLastOne)
         EXPECT_TRUE(CanvasShows(entry->imgBackground->Canvas(), 257, 75, QStringLiteral("RES\\Extend\\bu_ok.bmp"), true));
         TypeFrequency(1, QStringLiteral("8750"));
         EXPECT_EQ(entry->FrequencyValue(), QStringLiteral(" 8750"));
+        Key(entry->edtFreq, Qt::Key_Tab);
+        ASSERT_EQ(entry->focusWidget(), entry->edtStation);
         Type(entry->edtStation, QStringLiteral("Radio Alba"));
         ClickOk();
     });
