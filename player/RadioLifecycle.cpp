@@ -8,6 +8,7 @@
 #include "SkinImage.h"
 #include "SkinPicture.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -303,6 +304,14 @@ void TfrmRadio::FormClose()
 
 void TfrmRadio::QueryEndSession()
 {
+    // The session is ending: a dialog left open is cancelled first, so that
+    // nothing keeps the program alive once the radio has closed.
+    for (QWidget* dialog = QApplication::activeModalWidget(); dialog && dialog != this;
+         dialog = QApplication::activeModalWidget()) {
+        dialog->close();
+        if (dialog->isVisible())
+            break;
+    }
     close();
 }
 

@@ -275,3 +275,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<Placement>& info) { return std::string(info.param.name); });
 
 } // namespace
+
+// The session may end while the dialog is open: the dialog is cancelled and
+// the radio closes, so nothing keeps the program running.
+TEST_F(StoreDialogTest, SessionEndCancelsTheOpenDialogAndClosesTheRadio)
+{
+    CreateWithDialogs();
+    StoreCommand([this] { radio->QueryEndSession(); });
+    EXPECT_FALSE(store->isVisible());
+    EXPECT_EQ(state.StoreResult, 2);
+    EXPECT_FALSE(radio->isVisible());
+    EXPECT_TRUE(ReadPresets().contains("LastChannel="));
+    EXPECT_EQ(ReadPresets().count("[Channel]"), 0) << "nothing was stored";
+}
