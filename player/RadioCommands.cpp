@@ -35,7 +35,9 @@ const QString Large = QStringLiteral("L");
 const QString Small = QStringLiteral("S");
 
 // Whatever a release did, and also when a drawing failed half-way, no
-// control may stay marked as pressed.
+// control may stay marked as pressed. A list row pressed and let go
+// elsewhere counts too: left marked, it would show its pressed look on
+// every later hover.
 class PressedFlagsReset {
 public:
     explicit PressedFlagsReset(RadioState& state) : m_state(state) {}
@@ -43,6 +45,7 @@ public:
     {
         const int count = std::clamp(m_state.ButtonRegionCount, 0, RadioState::SlotCount);
         std::fill_n(m_state.ButtonPressed.begin(), count, std::uint8_t{0});
+        m_state.ChannelPressed.fill(0);
     }
     PressedFlagsReset(const PressedFlagsReset&) = delete;
     PressedFlagsReset& operator=(const PressedFlagsReset&) = delete;

@@ -131,6 +131,20 @@ TEST_F(RadioSkin, RowsAboveTheCountShowNothingButStillHoldTheWindow)
         << "the row's frequency is written over its look";
 }
 
+TEST_F(RadioSkin, ARowPressLetGoElsewhereLeavesNoPressedLook)
+{
+    TfrmRadio& radio = Radio();
+    const ChannelRowPlace second = ChannelRow(1);
+    radio.imgBackgroundMouseDown(Qt::LeftButton, second.pictureX + 5, second.pictureY + 4);
+    ASSERT_EQ(state.ChannelPressed[1], 1);
+    // The user changes their mind and lets go over empty face.
+    radio.imgBackgroundMouseUp(Qt::LeftButton, EmptyFace.x(), EmptyFace.y());
+    EXPECT_EQ(state.ChannelPressed[1], 0);
+
+    radio.imgBackgroundMouseMove(second.pictureX + 5, second.pictureY + 4);
+    EXPECT_TRUE(RowShows(1, "channel_o.bmp")) << "the row is hovered, not pressed";
+}
+
 TEST_F(RadioSkin, HoverRepaintsNeighboursAndSetsHints)
 {
     TfrmRadio& radio = Radio();
