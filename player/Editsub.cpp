@@ -95,30 +95,32 @@ void TfrmEditSub::DrawBackground()
 
 void TfrmEditSub::FormShow()
 {
-    DrawBackground();
+    // The list and the fields come first: a picture missing from the skin
+    // stops the drawing, and OK and Cancel must still find the channel this
+    // showing opened.
     edtFreq->setText(QString());
     edtStation->setText(QString());
+    m_addedChannel = m_state.EntryMode == 1;
+    int channel = m_state.SelectedChannel;
+    if (m_addedChannel) {
+        // The new channel exists from now on; Cancel takes it back.
+        channel = ++m_state.ChannelCount;
+    } else {
+        const int frequency = m_state.ChannelFreq[m_state.SelectedChannel];
+        SetFrequencyValue(EntryFieldText(frequency));
+        const PresetFile presets(m_state.AppDir + QStringLiteral("Solvane.cfg"));
+        edtStation->setText(
+            presets.ReadString(QStringLiteral("Station"), QString::number(frequency), QString()));
+    }
 
+    DrawBackground();
     WriteText(142, 9, m_state.EntryMode == 1 ? QStringLiteral("Add Channel") : QStringLiteral("Edit Channel"),
               ArialFont(12, true), PaleCyan);
     const QFont labels = ArialFont(11);
     WriteText(33, 78, QStringLiteral("Channel"), labels, Qt::black);
     WriteText(125, 78, QStringLiteral("Frequency"), labels, Qt::black);
     WriteText(33, 110, QStringLiteral("Station Name"), labels, Qt::black);
-
-    if (m_state.EntryMode == 1) {
-        // The new channel exists from now on; Cancel takes it back.
-        ++m_state.ChannelCount;
-        m_addedChannel = true;
-        WriteText(89, 78, QString::number(m_state.ChannelCount), labels, DarkBlue);
-    } else {
-        const int frequency = m_state.ChannelFreq[m_state.SelectedChannel];
-        WriteText(89, 78, QString::number(m_state.SelectedChannel), labels, DarkBlue);
-        SetFrequencyValue(EntryFieldText(frequency));
-        const PresetFile presets(m_state.AppDir + QStringLiteral("Solvane.cfg"));
-        edtStation->setText(
-            presets.ReadString(QStringLiteral("Station"), QString::number(frequency), QString()));
-    }
+    WriteText(89, 78, QString::number(channel), labels, DarkBlue);
 }
 
 void TfrmEditSub::FocusFirstField()
@@ -177,8 +179,10 @@ void TfrmEditSub::imgBackgroundMouseUp(Qt::MouseButton, int x, int y)
 {
     if (PtInRegion(&EntryOkRegion, x, y)) {
         EntryOkPressed = 0;
-        DrawKeyedPicture(OkX, OkY, OkNormal);
+        // The entry is taken before the button is redrawn: a picture
+        // missing from the skin cannot stop it.
         TakeEntry();
+        DrawKeyedPicture(OkX, OkY, OkNormal);
     } else if (PtInRegion(&EntryCancelRegion, x, y)) {
         EntryCancelPressed = 0;
         Cancel();
@@ -219,6 +223,8 @@ void TfrmEditSub::Cancel()
         --m_state.ChannelCount;
         m_addedChannel = false;
     }
-    DrawKeyedPicture(CancelX, CancelY, CancelNormal);
     Close();
+    // Drawn once closed: a picture missing from the skin cannot keep the
+    // dialog open.
+    DrawKeyedPicture(CancelX, CancelY, CancelNormal);
 }

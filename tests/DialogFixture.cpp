@@ -4,6 +4,8 @@
 #include "SkinPicture.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QDirIterator>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -77,6 +79,31 @@ int DialogFixture::Shows(QWidget* dialog) const
 {
     const auto found = m_shows.find(dialog);
     return found == m_shows.end() ? 0 : found->second;
+}
+
+void DialogFixture::LoseSkinPicture(const QString& resPath)
+{
+    const QString res = dir.filePath(QStringLiteral("RES"));
+    // The AppDir's RES is a link to the built skin until a picture is lost.
+    const QString builtRes = QFileInfo(res).symLinkTarget();
+    ASSERT_FALSE(builtRes.isEmpty()) << "the skin has already lost a picture";
+    const QDir built = QFileInfo(builtRes).dir();
+    const QString lost = QString(resPath).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    ASSERT_TRUE(QFile::remove(res));
+    ASSERT_TRUE(QDir().mkpath(res));
+    QDirIterator files(builtRes, QDir::Files, QDirIterator::Subdirectories);
+    bool found = false;
+    while (files.hasNext()) {
+        const QString source = files.next();
+        const QString relative = built.relativeFilePath(source);
+        if (relative == lost) {
+            found = true;
+            continue;
+        }
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(dir.filePath(relative)).path()));
+        ASSERT_TRUE(QFile::link(source, dir.filePath(relative)));
+    }
+    ASSERT_TRUE(found) << "no such skin picture: " << resPath.toStdString();
 }
 
 QPoint DialogFixture::Inside(const QRegion& region)

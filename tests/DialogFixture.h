@@ -32,6 +32,9 @@ protected:
     void WhenShown(QDialog* dialog, std::function<void()> action);
     // How many times the dialog has been shown.
     int Shows(QWidget* dialog) const;
+    // The skin loses one picture while the program runs: the AppDir's RES
+    // becomes a tree of its own, the built skin without that file.
+    void LoseSkinPicture(const QString& resPath);
 
 public:
     // A point inside a region.

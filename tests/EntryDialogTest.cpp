@@ -1,6 +1,7 @@
 #include "DialogFixture.h"
 #include "DialogPlacement.h"
 
+#include "PlatformError.h"
 #include "SkinImage.h"
 
 #include <QDir>
@@ -227,5 +228,64 @@ TEST_F(EntryDialogTest, TheEditorPlacesItAndOpensItForTheSelectedChannel)
     radio->EditCommand();
     EXPECT_EQ(state.ChannelFreq[5], 8750);
 }
+
+// A picture that goes missing from the skin while the program runs stops
+// the handler that draws it with the platform's error; the list must stay in
+// step with the dialog all the same.
+TEST_F(EntryDialogTest, AMissingBackgroundAtShowStillOpensTheAddedChannel)
+{
+    WritePresets(ChannelSection(Frequencies(9)));
+    CreateWithDialogs();
+    LoseSkinPicture(QStringLiteral("RES\\Extend\\panel_bg.bmp"));
+    state.EntryMode = 1;
+    EXPECT_THROW(entry->FormShow(), PlatformError);
+    EXPECT_EQ(state.ChannelCount, 10);
+
+    // OK fills the channel the add opened, not the last listed one.
+    TypeFrequency(1, QStringLiteral("8750"));
+    Key(entry, Qt::Key_Return);
+    EXPECT_EQ(state.ChannelCount, 10);
+    EXPECT_EQ(state.ChannelFreq[9], Frequencies(9)[8]);
+    EXPECT_EQ(state.ChannelFreq[10], 8750);
+}
+
+struct LostButton {
+    const char* name;
+    const char* picture;
+    bool ok;
+};
+
+void PrintTo(const LostButton& button, std::ostream* out)
+{
+    *out << button.name;
+}
+
+class EntryLostButtonTest : public EntryDialogTest, public ::testing::WithParamInterface<LostButton> {};
+
+TEST_P(EntryLostButtonTest, TheButtonStillActsWithoutItsPicture)
+{
+    CreateWithDialogs();
+    OpenEntry(1, 0, [this] {
+        TypeFrequency(0, QStringLiteral("10100"));
+        LoseSkinPicture(QString::fromLatin1(GetParam().picture));
+        const QPoint at = Inside(GetParam().ok ? entry->EntryOkRegion : entry->EntryCancelRegion);
+        EXPECT_THROW(entry->imgBackgroundMouseUp(Qt::LeftButton, at.x(), at.y()), PlatformError);
+        EXPECT_FALSE(entry->isVisible());
+        // A case that fails must not leave the modal dialog open.
+        if (entry->isVisible())
+            entry->done(QDialog::Rejected);
+    });
+    if (GetParam().ok) {
+        EXPECT_EQ(state.ChannelCount, 10);
+        EXPECT_EQ(state.ChannelFreq[10], 10100);
+    } else {
+        EXPECT_EQ(state.ChannelCount, 9);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, EntryLostButtonTest,
+                         ::testing::Values(LostButton{"Ok", "RES\\Extend\\bu_ok.bmp", true},
+                                           LostButton{"Cancel", "RES\\Extend\\bu_cancel.bmp", false}),
+                         [](const ::testing::TestParamInfo<LostButton>& info) { return std::string(info.param.name); });
 
 } // namespace
