@@ -108,6 +108,19 @@ void TfrmEdit::TakeSnapshot()
 
 void TfrmEdit::RedrawList()
 {
+    // The snapshot and the page come before any drawing: a picture missing
+    // from the skin stops the drawing, and Cancel must still find the list
+    // as it was when the editor first opened.
+    if (ListFirstShow) {
+        TakeSnapshot();
+        ListLastChannel = std::min(m_state.ChannelCount, ListRowsPerPage);
+        ListPageCount = ListPageCountFor(m_state.ChannelCount);
+    } else {
+        ListFirstChannel = ListChannelOfRow(ListPage, 1);
+        ListLastChannel = std::min(ListPage * ListRowsPerPage, m_state.ChannelCount);
+    }
+    ListFirstShow = 0;
+
     LoadBackground(QStringLiteral("RES\\Extend\\panel_edit.bmp"));
     WriteText(182, 10, QStringLiteral("Edit Channel"), ArialFont(12, true), PaleCyan);
     const QFont headings = ArialFont(11);
@@ -120,17 +133,8 @@ void TfrmEdit::RedrawList()
     // either: they are drawn in their normal look with the list.
     DrawNormalButtons();
 
-    if (ListFirstShow) {
-        TakeSnapshot();
-        ListLastChannel = std::min(m_state.ChannelCount, ListRowsPerPage);
-        ListPageCount = ListPageCountFor(m_state.ChannelCount);
-    } else {
-        ListFirstChannel = ListChannelOfRow(ListPage, 1);
-        ListLastChannel = std::min(ListPage * ListRowsPerPage, m_state.ChannelCount);
-    }
     for (int channel = ListFirstChannel; channel <= ListLastChannel; ++channel)
         DrawListRow(channel);
-    ListFirstShow = 0;
 }
 
 void TfrmEdit::DrawListRow(int channel)

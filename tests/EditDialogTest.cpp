@@ -3,6 +3,7 @@
 
 #include "FrequencyText.h"
 #include "ListRows.h"
+#include "PlatformError.h"
 #include "SkinImage.h"
 #include "SkinPicture.h"
 
@@ -402,6 +403,22 @@ TEST_F(EditDialogTest, ARefusedSaveKeepsTheOldListWhole)
     });
     EXPECT_EQ(Listed(state), Frequencies(10));
     EXPECT_TRUE(ReadPresets().startsWith(ChannelSection(Frequencies(10))));
+}
+
+// A background that goes missing from the skin before the editor's first
+// show stops the drawing with the platform's error, not the snapshot: a
+// Cancel still brings back the list as it was, and a later redraw does not
+// take the snapshot again.
+TEST_F(EditDialogTest, AMissingBackgroundAtTheFirstShowKeepsTheListForCancel)
+{
+    WritePresets(ChannelSection(Frequencies(12)));
+    CreateWithDialogs();
+    LoseSkinPicture(QStringLiteral("RES\\Extend\\panel_edit.bmp"));
+    EXPECT_THROW(edit->FormShow(), PlatformError);
+    state.ChannelFreq[12] = 10500;
+    EXPECT_THROW(edit->RedrawList(), PlatformError);
+    Key(edit, Qt::Key_Escape);
+    EXPECT_EQ(Listed(state), Frequencies(12));
 }
 
 } // namespace
