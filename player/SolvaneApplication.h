@@ -6,7 +6,8 @@ class UserMessages;
 
 // The application object. A platform error raised inside an event handler
 // (an unreadable skin picture, a refused preset write) is shown to the user
-// and the program goes on.
+// and the program goes on; one that happens while such an error is being
+// shown is not stacked on top of it.
 class SolvaneApplication : public QApplication {
 public:
     SolvaneApplication(int& argc, char** argv, UserMessages& messages);
@@ -14,4 +15,5 @@ public:
 
 private:
     UserMessages& m_messages;
+    bool m_showingError = false;
 };

@@ -7,14 +7,30 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
 
 class RecordedMessages : public UserMessages {
 public:
-    void Show(const UserMessage& message) override { shown.push_back(message); }
+    void Show(const UserMessage& message) override
+    {
+        shown.push_back(message);
+        ++open;
+        deepest = std::max(deepest, open);
+        // What happens while a modal message box waits for its click: its
+        // event loop goes on delivering events (timer ticks among them).
+        if (whileOpen)
+            std::exchange(whileOpen, nullptr)();
+        --open;
+    }
     std::vector<UserMessage> shown;
+    std::function<void()> whileOpen;
+    int open = 0;
+    int deepest = 0;
 };
 
 RecordedMessages messages;
@@ -45,6 +61,26 @@ TEST(SolvaneApplication, HandlerErrorIsShownAndTheProgramGoesOn)
     QCoreApplication::sendEvent(&handler, &next);
     EXPECT_EQ(handler.handled, 1);
     EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST(SolvaneApplication, AFailureWhileAnErrorIsShownIsNotStackedOnIt)
+{
+    messages.shown.clear();
+    messages.deepest = 0;
+    FailingHandler handler;
+    // A clock tick that fails again while the first failure's message waits.
+    messages.whileOpen = [&handler] {
+        QEvent again(QEvent::User);
+        QCoreApplication::sendEvent(&handler, &again);
+    };
+    QEvent failing(QEvent::User);
+    QCoreApplication::sendEvent(&handler, &failing);
+    EXPECT_EQ(messages.deepest, 1) << "one message at a time, not one inside another";
+    EXPECT_EQ(messages.shown.size(), 1u);
+
+    // Once the message is closed, the next failure is shown again.
+    QCoreApplication::sendEvent(&handler, &failing);
+    EXPECT_EQ(messages.shown.size(), 2u);
 }
 
 } // namespace
