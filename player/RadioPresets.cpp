@@ -31,7 +31,8 @@ void TfrmRadio::EditCommand()
         m_edit->move(EditDialogPlace(pos(), screen));
         m_edit->ShowModal();
     }
-    DrawFacePicture(190, 255, QStringLiteral("RES\\MainBtn\\bu_3.bmp"));
+    // The list comes before the button's picture: a picture missing from
+    // the skin must not leave the face showing the list before the Save.
     if (m_state.PresetListChanged != 0) {
         ClearChannelList();
         DrawChannelPage(m_state.ChannelPage);
@@ -40,4 +41,5 @@ void TfrmRadio::EditCommand()
         ShowStationName(m_state.CurrentFrequency);
         m_state.PresetListChanged = 0;
     }
+    DrawFacePicture(190, 255, QStringLiteral("RES\\MainBtn\\bu_3.bmp"));
 }

@@ -421,4 +421,21 @@ TEST_F(EditDialogTest, AMissingBackgroundAtTheFirstShowKeepsTheListForCancel)
     EXPECT_EQ(Listed(state), Frequencies(12));
 }
 
+// The main window's list follows a Save even when the edit button's
+// picture has gone missing from the skin: the picture is the last step.
+TEST_F(EditDialogTest, TheMainListFollowsASaveWithoutTheEditButtonsPicture)
+{
+    WritePresets(ChannelSection(Frequencies(10)));
+    CreateWithDialogs();
+    LoseSkinPicture(QStringLiteral("RES\\MainBtn\\bu_3.bmp"));
+    WhenShown(edit, [this] {
+        ClickRow(1);
+        ClickSlot(Delete);
+        ClickSlot(Save);
+    });
+    EXPECT_THROW(radio->EditCommand(), PlatformError);
+    EXPECT_EQ(state.PresetListChanged, 0);
+    EXPECT_EQ(state.ChannelFreqText[1], FrequencyText(Frequencies(10)[1]));
+}
+
 } // namespace
