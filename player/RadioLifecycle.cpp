@@ -277,15 +277,19 @@ void TfrmRadio::FormClose()
     int result = 0;
     CallAcpiMethod(OutputMethod, 1, result);
 
-    m_state.CurrentFrequency = m_state.Radio.GetFrequency(0);
-    try {
-        PresetFile presets(PresetFilePath());
-        presets.WriteString(QStringLiteral("LastOne"), QStringLiteral("LastChannel"),
-                            QString::number(m_state.CurrentFrequency));
-    } catch (const std::exception& error) {
-        // The tuner must still be switched off and everything released.
-        StartupMessage(QString::fromStdString(error.what()), QString::fromLatin1(ApplicationTitle),
-                       MessageIcon::Stop);
+    // A window that never came up never tuned the remembered station: what
+    // the tuner reports then would overwrite it.
+    if (m_shown) {
+        m_state.CurrentFrequency = m_state.Radio.GetFrequency(0);
+        try {
+            PresetFile presets(PresetFilePath());
+            presets.WriteString(QStringLiteral("LastOne"), QStringLiteral("LastChannel"),
+                                QString::number(m_state.CurrentFrequency));
+        } catch (const std::exception& error) {
+            // The tuner must still be switched off and everything released.
+            StartupMessage(QString::fromStdString(error.what()), QString::fromLatin1(ApplicationTitle),
+                           MessageIcon::Stop);
+        }
     }
 
     m_state.Radio.SetMode(0);
