@@ -9,6 +9,8 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace {
 
 const QColor PaleCyan(215, 255, 255);
@@ -100,6 +102,7 @@ void TfrmEditSub::FormShow()
     // showing opened.
     edtFreq->setText(QString());
     edtStation->setText(QString());
+    edtStation->setMaxLength(StationNameLength);
     m_addedChannel = m_state.EntryMode == 1;
     int channel = m_state.SelectedChannel;
     if (m_addedChannel) {
@@ -109,8 +112,11 @@ void TfrmEditSub::FormShow()
         const int frequency = m_state.ChannelFreq[m_state.SelectedChannel];
         SetFrequencyValue(EntryFieldText(frequency));
         const PresetFile presets(m_state.AppDir + QStringLiteral("Solvane.cfg"));
-        edtStation->setText(
-            presets.ReadString(QStringLiteral("Station"), QString::number(frequency), QString()));
+        const QString name = presets.ReadString(QStringLiteral("Station"), QString::number(frequency), QString());
+        // The limit is for typing: a longer name written into the file by
+        // hand is shown and kept whole, not cut by an OK that leaves it be.
+        edtStation->setMaxLength(std::max<int>(StationNameLength, name.size()));
+        edtStation->setText(name);
     }
 
     DrawBackground();

@@ -288,4 +288,25 @@ INSTANTIATE_TEST_SUITE_P(Buttons, EntryLostButtonTest,
                                            LostButton{"Cancel", "RES\\Extend\\bu_cancel.bmp", false}),
                          [](const ::testing::TestParamInfo<LostButton>& info) { return std::string(info.param.name); });
 
+// The field limits what the user types, not what the file holds: a longer
+// name written by hand survives an edit that leaves it alone.
+TEST_F(EntryDialogTest, ALongerStoredNameIsKeptWhole)
+{
+    std::vector<int> presets = Frequencies(9);
+    presets[2] = 8750;
+    const QByteArray before = ChannelSection(presets) + "[Station]\n8750=Radio Klassik und Jazz am Abend\n";
+    WritePresets(before);
+    CreateWithDialogs();
+    OpenEntry(2, 3, [this] {
+        EXPECT_EQ(entry->edtStation->text(), QStringLiteral("Radio Klassik und Jazz am Abend"));
+        Key(entry, Qt::Key_Return);
+    });
+    EXPECT_EQ(ReadPresets(), before);
+    // The next entry is held to 20 characters again.
+    OpenEntry(1, 0, [this] {
+        EXPECT_EQ(entry->edtStation->maxLength(), 20);
+        Key(entry, Qt::Key_Escape);
+    });
+}
+
 } // namespace
