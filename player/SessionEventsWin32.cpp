@@ -1,5 +1,7 @@
 #include "SessionEvents.h"
 
+#include "SessionMessages.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 
@@ -17,16 +19,20 @@ public:
         if (eventType != "windows_generic_MSG")
             return false;
         const MSG* msg = static_cast<const MSG*>(message);
-        if (msg->message == WM_QUERYENDSESSION) {
+        switch (ClassifySessionMessage(msg->message, msg->wParam)) {
+        case SessionMessage::EndSession:
             emit m_events.SessionEnding();
             *result = 1;
             return true;
-        }
-        if (msg->message == WM_POWERBROADCAST) {
-            if (msg->wParam == PBT_APMRESUMESUSPEND)
-                emit m_events.Resumed();
+        case SessionMessage::Resumed:
+            emit m_events.Resumed();
             *result = 0;
             return true;
+        case SessionMessage::OtherPowerEvent:
+            *result = 0;
+            return true;
+        case SessionMessage::Other:
+            break;
         }
         return false;
     }

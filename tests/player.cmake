@@ -17,3 +17,5 @@ endforeach()
 
 # The application object, with its own main: it is the QApplication.
 solvane_add_test(SolvaneApplicationTest SOURCES SolvaneApplicationTest.cpp LIBS solvane_windows)
+
+solvane_add_test(SessionMessagesTest SOURCES SessionMessagesTest.cpp LIBS solvane_windows)
