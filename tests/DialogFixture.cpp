@@ -67,9 +67,16 @@ TfrmRadio& DialogFixture::CreateWithDialogs()
     return window;
 }
 
+void DialogFixture::TearDown()
+{
+    EXPECT_EQ(m_pendingActions, 0) << "a dialog the case waited for never opened";
+}
+
 void DialogFixture::WhenShown(QDialog* dialog, std::function<void()> action)
 {
-    QTimer::singleShot(0, dialog, [dialog, action = std::move(action)] {
+    ++m_pendingActions;
+    QTimer::singleShot(0, dialog, [this, dialog, action = std::move(action)] {
+        --m_pendingActions;
         EXPECT_TRUE(dialog->isVisible()) << "the dialog did not open";
         action();
     });

@@ -22,6 +22,9 @@ class DialogFixture : public RadioFixture {
 protected:
     DialogFixture();
     ~DialogFixture() override;
+    // An action queued with WhenShown that never ran means its dialog never
+    // opened: the checks inside it were skipped, so the case fails.
+    void TearDown() override;
 
     // Creates the main window, then frmStore, frmEdit and frmEditSub, and
     // shows the main window.
@@ -63,6 +66,7 @@ protected:
 
 private:
     QTimer m_watchdog;
+    int m_pendingActions = 0;
     QObject* m_showCounter = nullptr;
     std::map<const QWidget*, int> m_shows;
 };
