@@ -48,7 +48,20 @@ public:
     int handled = 0;
 };
 
-TEST(SolvaneApplication, HandlerErrorIsShownAndTheProgramGoesOn)
+// The application and its messages live as long as the program; each case
+// starts with none shown, whichever cases ran before it.
+class SolvaneApplicationErrors : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        messages.shown.clear();
+        messages.whileOpen = nullptr;
+        messages.open = 0;
+        messages.deepest = 0;
+    }
+};
+
+TEST_F(SolvaneApplicationErrors, HandlerErrorIsShownAndTheProgramGoesOn)
 {
     FailingHandler handler;
     QEvent failing(QEvent::User);
@@ -63,10 +76,8 @@ TEST(SolvaneApplication, HandlerErrorIsShownAndTheProgramGoesOn)
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
-TEST(SolvaneApplication, AFailureWhileAnErrorIsShownIsNotStackedOnIt)
+TEST_F(SolvaneApplicationErrors, AFailureWhileAnErrorIsShownIsNotStackedOnIt)
 {
-    messages.shown.clear();
-    messages.deepest = 0;
     FailingHandler handler;
     // A clock tick that fails again while the first failure's message waits.
     messages.whileOpen = [&handler] {
