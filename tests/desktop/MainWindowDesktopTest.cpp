@@ -39,8 +39,12 @@ protected:
         player = install.Start(DesktopSession::Current());
         ASSERT_TRUE(WaitFor([this] { return PlayerWindowOrigin(DesktopSession::Current()).x() >= 0; }, 10000));
         origin = PlayerWindowOrigin(DesktopSession::Current());
-        // Let the first show paint the face.
-        WaitFor([] { return false; }, 700);
+        // The first show has painted the lit face: by what the screen shows,
+        // not by the clock, so a busy machine cannot make a case look too early.
+        const QImage face = SkinPicture(QStringLiteral("RES\\main_on.jpg"));
+        const QImage mask = SkinPicture(QStringLiteral("RES\\mask.bmp"));
+        ASSERT_TRUE(WaitFor([&] { return ShareShown(GrabScreen(), face, origin, mask) > 0.5; }, 10000))
+            << "the lit face was not drawn";
     }
 
     void TearDown() override
