@@ -123,20 +123,25 @@ protected:
         DesktopSession::Current().XdoTool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
     }
 
-    // Opens a dialog by a click and waits until it stands on the screen.
+    // Opens a dialog by a click and waits until it stands on the screen,
+    // painted: its first button shows at its place. Returns (-1, -1) when
+    // it did not come.
     static QPoint Opened(QPoint click, const QString& title)
     {
         ClickAt(click);
+        // The editor's first button is Add; the other dialogs' is OK.
+        const bool editor = title == QLatin1String("Edit Channel");
+        const QImage button = Skin(QStringLiteral("RES\\Extend\\") +
+                                   (editor ? QStringLiteral("bu_add.bmp") : QStringLiteral("bu_ok.bmp")));
+        const QPoint place = editor ? QPoint(294, 80) : QPoint(257, 75);
         QPoint at(-1, -1);
-        WaitFor(
+        const bool painted = WaitFor(
             [&] {
                 at = WindowOrigin(title);
-                return at.x() >= 0;
+                return at.x() >= 0 && Shows(GrabScreen(), button, at + place);
             },
             5000);
-        // Let it paint.
-        WaitFor([] { return false; }, 300);
-        return at;
+        return painted ? at : QPoint(-1, -1);
     }
     static bool Closed(const QString& title)
     {
