@@ -34,8 +34,25 @@ inline constexpr FaceSlot FaceSlots[FaceSlotCount] = {
     {"bu_up_mask.bmp", 399, 68, true, true, "bu_up", nullptr},
 };
 
-inline constexpr int PowerSlot = 0;
-inline constexpr int OutputSlot = 6;
-inline constexpr int UnusedSlot = 7;
-inline constexpr int MuteSlot = 8;
-inline constexpr int KnobSlot = 14;
+// The slots by name, as the table above lists them.
+namespace Slot {
+enum : int {
+    Power = 0,
+    Minimise = 1,
+    Exit = 2,
+    FirstButton = 3,
+    Store = 4,
+    Edit = 5,
+    Output = 6,
+    Unused = 7,
+    Mute = 8,
+    TuneDown = 9,
+    ScanDown = 10,
+    Stop = 11,
+    ScanUp = 12,
+    TuneUp = 13,
+    Knob = 14,
+    NextPage = 15,
+    PreviousPage = 16,
+};
+}

@@ -13,23 +13,6 @@
 
 namespace {
 
-enum Slot {
-    Power = 0,
-    Minimise = 1,
-    Exit = 2,
-    Store = 4,
-    Edit = 5,
-    Output = 6,
-    Mute = 8,
-    TuneDown = 9,
-    ScanDown = 10,
-    Stop = 11,
-    ScanUp = 12,
-    TuneUp = 13,
-    Knob = 14,
-    NextPage = 15,
-    PreviousPage = 16,
-};
 
 const QString Large = QStringLiteral("L");
 const QString Small = QStringLiteral("S");
@@ -93,23 +76,23 @@ void TfrmRadio::imgBackgroundMouseUp(Qt::MouseButton, int x, int y)
     }
 
     switch (slot) {
-    case Power:
+    case Slot::Power:
         PowerCommand();
         break;
-    case Minimise:
+    case Slot::Minimise:
         DrawFacePicture(462, 114, QStringLiteral("RES\\MainBtn\\bu_scale.bmp"));
         showMinimized();
         break;
-    case Exit:
+    case Slot::Exit:
         close();
         break;
-    case Store:
+    case Slot::Store:
         StoreCommand();
         break;
-    case Edit:
+    case Slot::Edit:
         EditCommand();
         break;
-    case Output: {
+    case Slot::Output: {
         AudioOutput = 3 - AudioOutput;
         int result = 255;
         CallAcpiMethod("SNDO", AudioOutput, result);
@@ -118,7 +101,7 @@ void TfrmRadio::imgBackgroundMouseUp(Qt::MouseButton, int x, int y)
                                          : QStringLiteral("RES\\MainBtn\\bu_4.bmp"));
         break;
     }
-    case Mute: {
+    case Slot::Mute: {
         m_state.MuteOn = 1 - m_state.MuteOn;
         const int muted = m_state.MuteOn != 0 ? 1 : 0;
         MixerControl(4, muted);
@@ -126,9 +109,9 @@ void TfrmRadio::imgBackgroundMouseUp(Qt::MouseButton, int x, int y)
         MixerControl(8, muted);
         break;
     }
-    case TuneDown:
-    case TuneUp: {
-        m_state.Radio.OneStep(slot == TuneUp ? 1 : 0);
+    case Slot::TuneDown:
+    case Slot::TuneUp: {
+        m_state.Radio.OneStep(slot == Slot::TuneUp ? 1 : 0);
         const int frequency = m_state.Radio.GetFrequency(0);
         if (m_state.RadioMode == 1)
             ShowFrequency(frequency);
@@ -137,11 +120,11 @@ void TfrmRadio::imgBackgroundMouseUp(Qt::MouseButton, int x, int y)
         SetBarPointer();
         break;
     }
-    case ScanDown:
-    case ScanUp:
-        ScanCommand(slot == ScanUp ? 1 : 0);
+    case Slot::ScanDown:
+    case Slot::ScanUp:
+        ScanCommand(slot == Slot::ScanUp ? 1 : 0);
         break;
-    case Stop: {
+    case Slot::Stop: {
         tmrScan->stop();
         m_state.Radio.AutoScan(-1);
         const int frequency = m_state.Radio.GetFrequency(0);
@@ -149,11 +132,11 @@ void TfrmRadio::imgBackgroundMouseUp(Qt::MouseButton, int x, int y)
         ShowStationName(frequency);
         break;
     }
-    case Knob:
-        if (m_state.ButtonPressed[Knob])
+    case Slot::Knob:
+        if (m_state.ButtonPressed[Slot::Knob])
             SetVolumeFromPoint(x, y);
         break;
-    case NextPage:
+    case Slot::NextPage:
         m_state.ChannelPageCount = m_state.ChannelCount / 12 + (m_state.ChannelCount % 12 != 0 ? 1 : 0);
         if (m_state.ChannelPage < m_state.ChannelPageCount) {
             ++m_state.ChannelPage;
@@ -161,7 +144,7 @@ void TfrmRadio::imgBackgroundMouseUp(Qt::MouseButton, int x, int y)
             DrawChannelPage(m_state.ChannelPage);
         }
         break;
-    case PreviousPage:
+    case Slot::PreviousPage:
         if (m_state.ChannelPage > 1) {
             --m_state.ChannelPage;
             ClearChannelList();

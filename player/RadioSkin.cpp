@@ -118,9 +118,9 @@ bool TfrmRadio::RowLive(int row) const
 
 QString TfrmRadio::SlotBase(int slot) const
 {
-    if (slot == OutputSlot)
+    if (slot == Slot::Output)
         return AudioOutput == 1 ? QStringLiteral("bu_4a") : QStringLiteral("bu_4");
-    if (slot == MuteSlot)
+    if (slot == Slot::Mute)
         return m_state.MuteOn != 0 ? QStringLiteral("bu_5") : QStringLiteral("bu_5a");
     return QString::fromLatin1(FaceSlots[slot].base);
 }
@@ -169,7 +169,7 @@ void TfrmRadio::imgBackgroundMouseDown(Qt::MouseButton button, int x, int y)
     for (int slot = 0; slot < m_state.ButtonRegionCount; ++slot) {
         if (!SlotLive(slot, x, y))
             continue;
-        if (slot == KnobSlot) {
+        if (slot == Slot::Knob) {
             if (button == Qt::LeftButton)
                 m_state.ButtonPressed[slot] = 1;
         } else {
@@ -195,13 +195,13 @@ void TfrmRadio::imgBackgroundMouseMove(int x, int y)
     for (int slot = 0; slot < m_state.ButtonRegionCount; ++slot) {
         if (!SlotLive(slot, x, y))
             continue;
-        if (slot == KnobSlot || slot == UnusedSlot)
+        if (slot == Slot::Knob || slot == Slot::Unused)
             return;
         const Neighbours neighbours = NeighboursOf(slot);
         for (int neighbour : {neighbours.first, neighbours.second})
             if (neighbour != NoNeighbour)
                 DrawSlotLook(neighbour, "");
-        if (slot == OutputSlot) {
+        if (slot == Slot::Output) {
             imgBackground->SetHint(AudioOutput == 1 ? QStringLiteral("Earphone") : QStringLiteral("Speaker"));
             imgBackground->SetShowHint(true);
         } else if (FaceSlots[slot].hint) {

@@ -1,4 +1,5 @@
 #include "AcpiDevice.h"
+#include "FaceSlots.h"
 #include "RadioOpsFixture.h"
 #include "SkinImage.h"
 #include "VolumeKnob.h"
@@ -11,22 +12,6 @@ using namespace FaceChecks;
 
 namespace {
 
-enum Slot {
-    Power = 0,
-    Minimise = 1,
-    Exit = 2,
-    Store = 4,
-    Output = 6,
-    Mute = 8,
-    TuneDown = 9,
-    ScanDown = 10,
-    Stop = 11,
-    ScanUp = 12,
-    TuneUp = 13,
-    Knob = 14,
-    NextPage = 15,
-    PreviousPage = 16,
-};
 
 QByteArray Presets(int count)
 {
@@ -140,7 +125,7 @@ TEST_F(RadioCommands, PagingWithTwelvePresetsStaysOnPageOne)
 {
     On(12);
     const QImage before = Face();
-    Release(NextPage);
+    Release(Slot::NextPage);
     EXPECT_EQ(state.ChannelPage, 1);
     EXPECT_EQ(state.ChannelPageCount, 1);
     EXPECT_EQ(Face(), before);
@@ -149,7 +134,7 @@ TEST_F(RadioCommands, PagingWithTwelvePresetsStaysOnPageOne)
 TEST_F(RadioCommands, PagingWithThirteenPresetsShowsChannelThirteenAlone)
 {
     On(13);
-    Release(NextPage);
+    Release(Slot::NextPage);
     EXPECT_EQ(state.ChannelPage, 2);
     EXPECT_EQ(state.ChannelPageCount, 2);
     EXPECT_TRUE(ShowsDigits(Face(), AppDir(), 271, 74, QStringLiteral("13"), false, 2));
@@ -158,9 +143,9 @@ TEST_F(RadioCommands, PagingWithThirteenPresetsShowsChannelThirteenAlone)
     EXPECT_TRUE(FaceShows(287, 88, QStringLiteral("RES\\MainBtn\\channel.bmp")));
     EXPECT_TRUE(FaceShows(353, 73, QStringLiteral("RES\\MainBtn\\channel.bmp")));
 
-    Release(NextPage);
+    Release(Slot::NextPage);
     EXPECT_EQ(state.ChannelPage, 2);
-    Release(PreviousPage);
+    Release(Slot::PreviousPage);
     EXPECT_EQ(state.ChannelPage, 1);
     EXPECT_TRUE(ShowsDigits(Face(), AppDir(), 337, 149, QStringLiteral("12"), false, 2));
 }
@@ -169,7 +154,7 @@ TEST_F(RadioCommands, PreviousOnPageOneDoesNothing)
 {
     On(13);
     const QImage before = Face();
-    Release(PreviousPage);
+    Release(Slot::PreviousPage);
     EXPECT_EQ(state.ChannelPage, 1);
     EXPECT_EQ(Face(), before);
 }
@@ -177,28 +162,28 @@ TEST_F(RadioCommands, PreviousOnPageOneDoesNothing)
 TEST_F(RadioCommands, KnobReleaseWithoutAPressThereDoesNothing)
 {
     On();
-    Release(Knob);
+    Release(Slot::Knob);
     EXPECT_TRUE(mixer.Writes().empty());
 
-    Press(Knob);
-    ASSERT_EQ(state.ButtonPressed[Knob], 1);
-    Release(Knob);
-    const QPoint at = SlotPoint(state, Knob);
+    Press(Slot::Knob);
+    ASSERT_EQ(state.ButtonPressed[Slot::Knob], 1);
+    Release(Slot::Knob);
+    const QPoint at = SlotPoint(state, Slot::Knob);
     const int step = NearestKnobStep(state.KnobPoints, at.x(), at.y());
     EXPECT_EQ(state.VolumeStep, step);
     EXPECT_EQ(radio->imgVolDot->pos(), state.KnobPoints[step]);
     EXPECT_EQ(mixer.Writes(), (std::vector<MixerWrite>{{"Master Volume", static_cast<std::uint32_t>(step * 2730)}}));
-    EXPECT_EQ(state.ButtonPressed[Knob], 0);
+    EXPECT_EQ(state.ButtonPressed[Slot::Knob], 0);
 }
 
 TEST_F(RadioCommands, OutputSwitchAlternatesStartingWithTheSpeaker)
 {
     On();
-    Release(Output);
+    Release(Slot::Output);
     EXPECT_TRUE(FaceShows(225, 249, QStringLiteral("RES\\MainBtn\\bu_4.bmp")));
-    Release(Output);
+    Release(Slot::Output);
     EXPECT_TRUE(FaceShows(225, 249, QStringLiteral("RES\\MainBtn\\bu_4a.bmp")));
-    Release(Output);
+    Release(Slot::Output);
     EXPECT_EQ(AcpiArguments(), (std::vector<int>{2, 1, 2}));
     EXPECT_EQ(radio->AudioOutput, 2);
 }
@@ -208,7 +193,7 @@ TEST_F(RadioCommands, AnyMouseButtonActs)
     On();
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         module->ClearLog();
-        Release(TuneUp, button);
+        Release(Slot::TuneUp, button);
         EXPECT_EQ(ModuleLog(), (std::vector<std::string>{"OneStep(1)", "GetFrequency(0)", "GetFrequency(0)"}))
             << "button " << button;
     }
@@ -218,13 +203,13 @@ TEST_F(RadioCommands, TuneShowsTheNewFrequencyItsNameAndPointer)
 {
     WritePresets("[Station]\n9115=Jazz\n");
     TfrmRadio& radio = Shown(9120);
-    Release(TuneDown);
+    Release(Slot::TuneDown);
     EXPECT_EQ(ModuleLog(), (std::vector<std::string>{"OneStep(0)", "GetFrequency(0)", "GetFrequency(0)"}));
     EXPECT_TRUE(Readout(QStringLiteral("91.15")));
     EXPECT_FALSE(NameFieldBlank());
     EXPECT_EQ(radio.Image1->x(), (9115 - 8750) / 10 + 69);
 
-    Release(TuneUp);
+    Release(Slot::TuneUp);
     EXPECT_TRUE(Readout(QStringLiteral("91.20")));
     EXPECT_TRUE(NameFieldBlank());
 }
@@ -232,11 +217,11 @@ TEST_F(RadioCommands, TuneShowsTheNewFrequencyItsNameAndPointer)
 TEST_F(RadioCommands, MuteTogglesTheMasterAndTheTunerLines)
 {
     On();
-    Release(Mute);
+    Release(Slot::Mute);
     EXPECT_EQ(state.MuteOn, 1);
     EXPECT_EQ(mixer.Writes(), (std::vector<MixerWrite>{{"Master Mute", 1}, {"Aux Mute", 1}, {"Line In Mute", 1}}));
     mixer.ClearWrites();
-    Release(Mute);
+    Release(Slot::Mute);
     EXPECT_EQ(state.MuteOn, 0);
     EXPECT_EQ(mixer.Writes(), (std::vector<MixerWrite>{{"Master Mute", 0}, {"Aux Mute", 0}, {"Line In Mute", 0}}));
 }
@@ -254,7 +239,7 @@ TEST_F(RadioCommands, PowerOffAndOn)
 {
     mixer.SetExternalVolume(30000);
     TfrmRadio& radio = On();
-    Release(Power);
+    Release(Slot::Power);
     EXPECT_EQ(state.RadioMode, 0);
     EXPECT_EQ(ModuleLog(), std::vector<std::string>{"SetMode(0)"});
     EXPECT_EQ(mixer.Writes(), (std::vector<MixerWrite>{{"Aux Mute", 1}, {"Line In Mute", 1}}));
@@ -269,14 +254,14 @@ TEST_F(RadioCommands, PowerOffAndOn)
     // Off, only power, minimise and exit act.
     module->ClearLog();
     mixer.ClearWrites();
-    for (int slot : {Store, Output, Mute, TuneUp, ScanUp, NextPage})
+    for (int slot : {Slot::Store, Slot::Output, Slot::Mute, Slot::TuneUp, Slot::ScanUp, Slot::NextPage})
         Release(slot);
     radio.imgBackgroundMouseUp(Qt::LeftButton, 300, 78);
     EXPECT_TRUE(ModuleLog().empty());
     EXPECT_TRUE(mixer.Writes().empty());
     EXPECT_TRUE(acpi->Calls().empty());
 
-    Release(Power);
+    Release(Slot::Power);
     EXPECT_EQ(state.RadioMode, 1);
     EXPECT_EQ(ModuleLog(), (std::vector<std::string>{"SetMode(1)", "GetFrequency(0)", "SetFrequency(0, 9640)"}));
     EXPECT_EQ(mixer.Writes(), (std::vector<MixerWrite>{{"Aux Mute", 0}, {"Line In Mute", 0}}));
@@ -292,7 +277,7 @@ TEST_F(RadioCommands, PowerOffAndOn)
 TEST_F(RadioCommands, MinimiseDrawsTheButtonAndMinimises)
 {
     TfrmRadio& radio = On();
-    Release(Minimise);
+    Release(Slot::Minimise);
     EXPECT_TRUE(FaceShows(462, 114, QStringLiteral("RES\\MainBtn\\bu_scale.bmp")));
     EXPECT_TRUE(radio.isMinimized());
 }
@@ -301,7 +286,7 @@ TEST_F(RadioCommands, ScanShowsTheStationItStoppedAt)
 {
     TfrmRadio& radio = On();
     module->QueueScan(3, 9810);
-    Release(ScanUp);
+    Release(Slot::ScanUp);
     EXPECT_EQ(ModuleLog(), (std::vector<std::string>{"GetFrequency(0)", "AutoScan(1)", "GetFrequency(0)",
                                                      "GetFrequency(0)"}));
     EXPECT_EQ(state.ScanStartFrequency, 9640);
@@ -321,7 +306,7 @@ TEST_F(RadioCommands, ScanTimerEndsAWrappedScanFromInsideTheWait)
     module->QueueScan(RecordingModule::UntilStopped);
     module->MarkScanReturns(true);
     module->QueueFrequencies({10000, 10200, 8800, 10050});
-    Release(ScanUp);
+    Release(Slot::ScanUp);
 
     const std::vector<std::string> log = ModuleLog();
     const std::vector<std::string> expected{"GetFrequency(0)",         "AutoScan(1)",     "GetFrequency(0)",
@@ -341,9 +326,9 @@ TEST_F(RadioCommands, StopEndsTheScanFromInsideItsWait)
     bool timerRanDuringTheScan = false;
     DuringTheScan([&] {
         timerRanDuringTheScan = radio.tmrScan->isActive() && radio.Scanning();
-        Release(Stop);
+        Release(Slot::Stop);
     });
-    Release(ScanDown);
+    Release(Slot::ScanDown);
     EXPECT_TRUE(timerRanDuringTheScan);
     const std::vector<std::string> log = ModuleLog();
     ASSERT_GE(log.size(), 5u);
@@ -359,11 +344,11 @@ TEST_F(RadioCommands, ScanWhileScanningDoesNotNest)
     module->QueueScan(RecordingModule::UntilStopped);
     int depthDuringSecondScan = -1;
     DuringTheScan([&] {
-        Release(ScanUp);
+        Release(Slot::ScanUp);
         depthDuringSecondScan = module->ScanDepth();
-        Release(Stop);
+        Release(Slot::Stop);
     });
-    Release(ScanDown);
+    Release(Slot::ScanDown);
     EXPECT_EQ(depthDuringSecondScan, 1);
     EXPECT_FALSE(Logged(ModuleLog(), "AutoScan(1)"));
     EXPECT_FALSE(radio.Scanning());
@@ -376,8 +361,8 @@ TEST_F(RadioCommands, ExitDuringAScanClosesOnceTheScanHasReturned)
     TfrmRadio& radio = On();
     module->QueueScan(RecordingModule::UntilStopped);
     module->MarkScanReturns(true);
-    DuringTheScan([&] { Release(Exit); });
-    Release(ScanUp);
+    DuringTheScan([&] { Release(Slot::Exit); });
+    Release(Slot::ScanUp);
 
     EXPECT_EQ(module->ScanDepth(), 0);
     const std::vector<std::string> log = ModuleLog();
@@ -396,7 +381,7 @@ TEST_F(RadioCommands, SessionEndDuringAScanClosesOnceTheScanHasReturned)
     module->QueueScan(RecordingModule::UntilStopped);
     module->MarkScanReturns(true);
     DuringTheScan([&] { radio.QueryEndSession(); });
-    Release(ScanDown);
+    Release(Slot::ScanDown);
 
     const std::vector<std::string> log = ModuleLog();
     ASSERT_FALSE(log.empty());
@@ -415,12 +400,12 @@ TEST_F(RadioCommands, PowerOffDuringAScanSwitchesOffOnceTheScanHasReturned)
     module->QueueScan(RecordingModule::UntilStopped);
     module->MarkScanReturns(true);
     DuringTheScan([&] {
-        Release(Power);
+        Release(Slot::Power);
         // Asked twice while the scan winds down: still one switch-off.
-        Release(Power);
+        Release(Slot::Power);
         EXPECT_EQ(state.RadioMode, 1);
     });
-    Release(ScanUp);
+    Release(Slot::ScanUp);
 
     EXPECT_EQ(ModuleLog(), (std::vector<std::string>{"GetFrequency(0)", "AutoScan(1)", "AutoScan(-1)",
                                                      "AutoScan(1) returned", "SetMode(0)"}));
@@ -430,7 +415,7 @@ TEST_F(RadioCommands, PowerOffDuringAScanSwitchesOffOnceTheScanHasReturned)
 
     // And the radio comes back on as usual.
     module->ClearLog();
-    Release(Power);
+    Release(Slot::Power);
     EXPECT_EQ(state.RadioMode, 1);
     EXPECT_EQ(ModuleLog().front(), "SetMode(1)");
 }
