@@ -1,6 +1,6 @@
 #include "DialogFixture.h"
 #include "DialogPlacement.h"
-
+#include "FileSizeLimit.h"
 #include "FrequencyText.h"
 #include "ListRows.h"
 #include "PlatformError.h"
@@ -9,9 +9,6 @@
 
 #include <QDir>
 #include <QLineEdit>
-
-#include <csignal>
-#include <sys/resource.h>
 
 #include <gmock/gmock.h>
 
@@ -31,31 +28,6 @@ std::vector<int> Listed(const RadioState& state)
 {
     return std::vector<int>(state.ChannelFreq.begin() + 1, state.ChannelFreq.begin() + 1 + state.ChannelCount);
 }
-
-// A disk that fills up on the way: the limit on file size refuses root
-// as well.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limited = m_old;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 class EditDialogTest : public DialogFixture {
 protected:

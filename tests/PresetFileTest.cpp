@@ -1,4 +1,5 @@
 #include "PresetFile.h"
+#include "FileSizeLimit.h"
 #include "PlatformError.h"
 
 #include <QDir>
@@ -7,13 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
 
-#include <sys/resource.h>
 
 namespace {
 
@@ -246,29 +245,8 @@ TEST_F(PresetFileRefusedTest, FileNameIsAFolder)
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"Solvane.cfg"});
 }
 
-// A disk that fills up half way through the new file: the limit on file size
-// refuses root as well. The old file must stay whole, and no temporary file
-// may be left behind.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limited = m_old;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
+// A disk that fills up half way through the new file: the old file must stay
+// whole, and no temporary file may be left behind.
 
 TEST_F(PresetFileRefusedTest, InterruptedReplaceLeavesTheOldFile)
 {
