@@ -27,9 +27,6 @@ enum Slot {
     PageUp = 16,
 };
 
-const QColor PaleCyan(215, 255, 255);
-const QColor DarkBlue(19, 100, 149);
-
 struct ButtonLooks {
     int x;
     int y;

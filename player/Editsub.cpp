@@ -13,23 +13,7 @@
 
 namespace {
 
-const QColor PaleCyan(215, 255, 255);
-const QColor LightCyan(128, 255, 255);
-const QColor DarkBlue(19, 100, 149);
-
-constexpr int OkX = 257;
-constexpr int OkY = 75;
-constexpr int CancelX = 257;
-constexpr int CancelY = 103;
-constexpr int StationNameLength = 20;
 constexpr QChar ShownBlank = u'_';
-
-const QString OkNormal = QStringLiteral("RES\\Extend\\bu_ok.bmp");
-const QString OkHover = QStringLiteral("RES\\Extend\\bu_ok_o.bmp");
-const QString OkDown = QStringLiteral("RES\\Extend\\bu_ok_d.bmp");
-const QString CancelNormal = QStringLiteral("RES\\Extend\\bu_cancel.bmp");
-const QString CancelHover = QStringLiteral("RES\\Extend\\bu_cancel_o.bmp");
-const QString CancelDown = QStringLiteral("RES\\Extend\\bu_cancel_d.bmp");
 
 QLineEdit* EntryField(QWidget* parent, QRect box)
 {
@@ -51,8 +35,8 @@ TfrmEditSub::TfrmEditSub(RadioState& state, UserMessages* messages, QWidget* par
     DrawBackground();
     ShapeWindow();
     const QImage mask = LoadSkinPicture(m_state.AppDir, QStringLiteral("RES\\Extend\\bu_mask.bmp"));
-    EntryOkRegion = ControlRegion(mask, OkX, OkY);
-    EntryCancelRegion = ControlRegion(mask, CancelX, CancelY);
+    EntryOkRegion = ControlRegion(mask, OkPlace.x(), OkPlace.y());
+    EntryCancelRegion = ControlRegion(mask, CancelPlace.x(), CancelPlace.y());
 
     FormCreate();
 }
@@ -91,8 +75,8 @@ void TfrmEditSub::DrawBackground()
     DrawPicture(75, 72, QStringLiteral("RES\\Extend\\field_editchannel.bmp"));
     // The background holds no buttons: they stand in their normal look
     // from the start, not only once the pointer has crossed the dialog.
-    DrawKeyedPicture(OkX, OkY, OkNormal);
-    DrawKeyedPicture(CancelX, CancelY, CancelNormal);
+    DrawOkNormal();
+    DrawCancelNormal();
 }
 
 void TfrmEditSub::FormShow()
@@ -160,25 +144,12 @@ void TfrmEditSub::SetFrequencyValue(const QString& value)
 
 void TfrmEditSub::imgBackgroundMouseMove(int x, int y)
 {
-    if (PtInRegion(&EntryOkRegion, x, y)) {
-        DrawKeyedPicture(OkX, OkY, EntryOkPressed ? OkDown : OkHover);
-    } else if (PtInRegion(&EntryCancelRegion, x, y)) {
-        DrawKeyedPicture(CancelX, CancelY, EntryCancelPressed ? CancelDown : CancelHover);
-    } else {
-        DrawKeyedPicture(OkX, OkY, OkNormal);
-        DrawKeyedPicture(CancelX, CancelY, CancelNormal);
-    }
+    FollowOkCancel({EntryOkRegion, EntryOkPressed, EntryCancelRegion, EntryCancelPressed}, x, y);
 }
 
 void TfrmEditSub::imgBackgroundMouseDown(Qt::MouseButton, int x, int y)
 {
-    if (PtInRegion(&EntryOkRegion, x, y)) {
-        DrawKeyedPicture(OkX, OkY, OkDown);
-        EntryOkPressed = 1;
-    } else if (PtInRegion(&EntryCancelRegion, x, y)) {
-        DrawKeyedPicture(CancelX, CancelY, CancelDown);
-        EntryCancelPressed = 1;
-    }
+    PressOkCancel({EntryOkRegion, EntryOkPressed, EntryCancelRegion, EntryCancelPressed}, x, y);
 }
 
 void TfrmEditSub::imgBackgroundMouseUp(Qt::MouseButton, int x, int y)
@@ -188,7 +159,7 @@ void TfrmEditSub::imgBackgroundMouseUp(Qt::MouseButton, int x, int y)
         // The entry is taken before the button is redrawn: a picture
         // missing from the skin cannot stop it.
         TakeEntry();
-        DrawKeyedPicture(OkX, OkY, OkNormal);
+        DrawOkNormal();
     } else if (PtInRegion(&EntryCancelRegion, x, y)) {
         EntryCancelPressed = 0;
         Cancel();
@@ -232,5 +203,5 @@ void TfrmEditSub::Cancel()
     Close();
     // Drawn once closed: a picture missing from the skin cannot keep the
     // dialog open.
-    DrawKeyedPicture(CancelX, CancelY, CancelNormal);
+    DrawCancelNormal();
 }

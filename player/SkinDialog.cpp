@@ -68,6 +68,47 @@ void SkinDialog::DrawKeyedPicture(int x, int y, const QString& resPath)
     imgBackground->Changed();
 }
 
+const QColor SkinDialog::PaleCyan(215, 255, 255);
+const QColor SkinDialog::LightCyan(128, 255, 255);
+const QColor SkinDialog::DarkBlue(19, 100, 149);
+
+void SkinDialog::FollowOkCancel(const OkCancelButtons& buttons, int x, int y)
+{
+    if (PtInRegion(&buttons.ok, x, y)) {
+        DrawKeyedPicture(OkPlace.x(), OkPlace.y(),
+                         buttons.okPressed ? QStringLiteral("RES\\Extend\\bu_ok_d.bmp")
+                                           : QStringLiteral("RES\\Extend\\bu_ok_o.bmp"));
+    } else if (PtInRegion(&buttons.cancel, x, y)) {
+        DrawKeyedPicture(CancelPlace.x(), CancelPlace.y(),
+                         buttons.cancelPressed ? QStringLiteral("RES\\Extend\\bu_cancel_d.bmp")
+                                               : QStringLiteral("RES\\Extend\\bu_cancel_o.bmp"));
+    } else {
+        DrawOkNormal();
+        DrawCancelNormal();
+    }
+}
+
+void SkinDialog::PressOkCancel(const OkCancelButtons& buttons, int x, int y)
+{
+    if (PtInRegion(&buttons.ok, x, y)) {
+        DrawKeyedPicture(OkPlace.x(), OkPlace.y(), QStringLiteral("RES\\Extend\\bu_ok_d.bmp"));
+        buttons.okPressed = 1;
+    } else if (PtInRegion(&buttons.cancel, x, y)) {
+        DrawKeyedPicture(CancelPlace.x(), CancelPlace.y(), QStringLiteral("RES\\Extend\\bu_cancel_d.bmp"));
+        buttons.cancelPressed = 1;
+    }
+}
+
+void SkinDialog::DrawOkNormal()
+{
+    DrawKeyedPicture(OkPlace.x(), OkPlace.y(), QStringLiteral("RES\\Extend\\bu_ok.bmp"));
+}
+
+void SkinDialog::DrawCancelNormal()
+{
+    DrawKeyedPicture(CancelPlace.x(), CancelPlace.y(), QStringLiteral("RES\\Extend\\bu_cancel.bmp"));
+}
+
 void SkinDialog::WriteText(int x, int y, const QString& text, const QFont& font, const QColor& colour)
 {
     QImage& canvas = imgBackground->Canvas();

@@ -6,9 +6,11 @@
 #include <QDialog>
 #include <QFont>
 #include <QImage>
+#include <QPoint>
 #include <QRegion>
 #include <QSize>
 
+#include <cstdint>
 #include <exception>
 #include <memory>
 
@@ -63,6 +65,33 @@ protected:
     // The hit region of a control: the mask's pixels that are not the key
     // colour, moved to the control's place.
     QRegion ControlRegion(const QImage& mask, int x, int y) const;
+
+    // The colours the dialogs write and fill with.
+    static const QColor PaleCyan;  // titles
+    static const QColor LightCyan; // input fields
+    static const QColor DarkBlue;  // values
+    // The longest station name the dialogs take.
+    static constexpr int StationNameLength = 20;
+
+    // The OK and Cancel buttons of the store and entry dialogs, drawn keyed
+    // from "RES\Extend\bu_ok*.bmp" and "RES\Extend\bu_cancel*.bmp". Each
+    // dialog keeps its own hit regions and pressed flags.
+    static constexpr QPoint OkPlace{257, 75};
+    static constexpr QPoint CancelPlace{257, 103};
+    struct OkCancelButtons {
+        QRegion& ok;
+        std::uint8_t& okPressed;
+        QRegion& cancel;
+        std::uint8_t& cancelPressed;
+    };
+    // The pointer moved to (x, y): the button under it shows its hover look,
+    // or its pressed look while pressed; over neither, both look normal.
+    void FollowOkCancel(const OkCancelButtons& buttons, int x, int y);
+    // A press at (x, y): the button under it shows its pressed look and is
+    // marked pressed.
+    void PressOkCancel(const OkCancelButtons& buttons, int x, int y);
+    void DrawOkNormal();
+    void DrawCancelNormal();
 
     // A refused write or an unreadable file, told to the user; the dialog
     // stays as it is.

@@ -16,23 +16,6 @@
 
 namespace {
 
-const QColor PaleCyan(215, 255, 255);
-const QColor LightCyan(128, 255, 255);
-const QColor DarkBlue(19, 100, 149);
-
-constexpr int OkX = 257;
-constexpr int OkY = 75;
-constexpr int CancelX = 257;
-constexpr int CancelY = 103;
-constexpr int StationNameLength = 20;
-
-const QString OkNormal = QStringLiteral("RES\\Extend\\bu_ok.bmp");
-const QString OkHover = QStringLiteral("RES\\Extend\\bu_ok_o.bmp");
-const QString OkDown = QStringLiteral("RES\\Extend\\bu_ok_d.bmp");
-const QString CancelNormal = QStringLiteral("RES\\Extend\\bu_cancel.bmp");
-const QString CancelHover = QStringLiteral("RES\\Extend\\bu_cancel_o.bmp");
-const QString CancelDown = QStringLiteral("RES\\Extend\\bu_cancel_d.bmp");
-
 void SetColours(QWidget* widget, const QColor& text, const QColor& base)
 {
     QPalette palette = widget->palette();
@@ -67,11 +50,11 @@ TfrmStore::TfrmStore(RadioState& state, UserMessages* messages, QWidget* parent)
     ShapeWindow();
     // The background holds no buttons: they stand in their normal look
     // from the start, not only once the pointer has crossed the dialog.
-    DrawKeyedPicture(OkX, OkY, OkNormal);
-    DrawKeyedPicture(CancelX, CancelY, CancelNormal);
+    DrawOkNormal();
+    DrawCancelNormal();
     const QImage mask = LoadSkinPicture(m_state.AppDir, QStringLiteral("RES\\Extend\\bu_mask.bmp"));
-    StoreOkRegion = ControlRegion(mask, OkX, OkY);
-    StoreCancelRegion = ControlRegion(mask, CancelX, CancelY);
+    StoreOkRegion = ControlRegion(mask, OkPlace.x(), OkPlace.y());
+    StoreCancelRegion = ControlRegion(mask, CancelPlace.x(), CancelPlace.y());
 
     FormCreate();
 }
@@ -147,25 +130,12 @@ void TfrmStore::FocusFirstField()
 
 void TfrmStore::imgBackgroundMouseMove(int x, int y)
 {
-    if (PtInRegion(&StoreOkRegion, x, y)) {
-        DrawKeyedPicture(OkX, OkY, StoreOkPressed ? OkDown : OkHover);
-    } else if (PtInRegion(&StoreCancelRegion, x, y)) {
-        DrawKeyedPicture(CancelX, CancelY, StoreCancelPressed ? CancelDown : CancelHover);
-    } else {
-        DrawKeyedPicture(OkX, OkY, OkNormal);
-        DrawKeyedPicture(CancelX, CancelY, CancelNormal);
-    }
+    FollowOkCancel({StoreOkRegion, StoreOkPressed, StoreCancelRegion, StoreCancelPressed}, x, y);
 }
 
 void TfrmStore::imgBackgroundMouseDown(Qt::MouseButton, int x, int y)
 {
-    if (PtInRegion(&StoreOkRegion, x, y)) {
-        DrawKeyedPicture(OkX, OkY, OkDown);
-        StoreOkPressed = 1;
-    } else if (PtInRegion(&StoreCancelRegion, x, y)) {
-        DrawKeyedPicture(CancelX, CancelY, CancelDown);
-        StoreCancelPressed = 1;
-    }
+    PressOkCancel({StoreOkRegion, StoreOkPressed, StoreCancelRegion, StoreCancelPressed}, x, y);
 }
 
 void TfrmStore::imgBackgroundMouseUp(Qt::MouseButton, int x, int y)
@@ -177,8 +147,8 @@ void TfrmStore::imgBackgroundMouseUp(Qt::MouseButton, int x, int y)
         StoreCancelPressed = 0;
         Cancel();
     }
-    DrawKeyedPicture(OkX, OkY, OkNormal);
-    DrawKeyedPicture(CancelX, CancelY, CancelNormal);
+    DrawOkNormal();
+    DrawCancelNormal();
 }
 
 void TfrmStore::StoreChannel()
